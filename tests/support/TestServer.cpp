@@ -1,0 +1,63 @@
+#include "TestServer.h"
+
+#include <QRegularExpression>
+
+QString TestServer::binary()
+{
+    return qEnvironmentVariable("OTOKORVEL_SERVER_BIN", QStringLiteral("otokorvel-server"));
+}
+
+TestServer::TestServer(const QStringList& extraArgs)
+{
+    QStringList args{QStringLiteral("--db"), databasePath(), QStringLiteral("--port"),
+                     QStringLiteral("0"), QStringLiteral("--http-port"), QStringLiteral("0")};
+    args += extraArgs;
+    m_process.start(binary(), args);
+    if (!m_process.waitForStarted(10000)) {
+        m_error = m_process.errorString();
+        return;
+    }
+    // The first line of stdout announces the ports once the server listens; seeding a new
+    // database comes first, so allow for it.
+    while (!m_process.canReadLine() && m_process.waitForReadyRead(60000)) {
+    }
+    const QString line = QString::fromUtf8(m_process.readLine()).trimmed();
+    static const QRegularExpression re(QStringLiteral("^port=(\\d+) http-port=(\\d+)$"));
+    const auto match = re.match(line);
+    if (!match.hasMatch()) {
+        m_error = QStringLiteral("unexpected first line '%1'; stderr: %2")
+                      .arg(line, QString::fromUtf8(m_process.readAllStandardError()));
+        return;
+    }
+    m_port = match.captured(1).toInt();
+    m_httpPort = match.captured(2).toInt();
+}
+
+TestServer::~TestServer()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(10000))
+            m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+}
+
+QString TestServer::databasePath() const
+{
+    return m_dir.filePath(QStringLiteral("test.db"));
+}
+
+QByteArray TestServer::log()
+{
+    m_log += m_process.readAllStandardError();
+    return m_log;
+}
+
+int TestServer::runTool(const QStringList& args)
+{
+    QProcess tool;
+    tool.start(binary(), QStringList{QStringLiteral("--db"), databasePath()} + args);
+    tool.waitForFinished(60000);
+    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
