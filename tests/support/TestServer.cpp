@@ -1,5 +1,6 @@
 #include "TestServer.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 QString TestServer::binary()
@@ -12,6 +13,8 @@ TestServer::TestServer(const QStringList& extraArgs)
     QStringList args{QStringLiteral("--db"), databasePath(), QStringLiteral("--port"),
                      QStringLiteral("0"), QStringLiteral("--http-port"), QStringLiteral("0")};
     args += extraArgs;
+    // The log goes to a file: an unread pipe would fill up and stall the server.
+    m_process.setStandardErrorFile(m_dir.filePath(QStringLiteral("server.log")));
     m_process.start(binary(), args);
     if (!m_process.waitForStarted(10000)) {
         m_error = m_process.errorString();
@@ -26,7 +29,7 @@ TestServer::TestServer(const QStringList& extraArgs)
     const auto match = re.match(line);
     if (!match.hasMatch()) {
         m_error = QStringLiteral("unexpected first line '%1'; stderr: %2")
-                      .arg(line, QString::fromUtf8(m_process.readAllStandardError()));
+                      .arg(line, QString::fromUtf8(log()));
         return;
     }
     m_port = match.captured(1).toInt();
@@ -50,8 +53,8 @@ QString TestServer::databasePath() const
 
 QByteArray TestServer::log()
 {
-    m_log += m_process.readAllStandardError();
-    return m_log;
+    QFile file(m_dir.filePath(QStringLiteral("server.log")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 int TestServer::runTool(const QStringList& args)

@@ -33,5 +33,4 @@ private:
     int m_port = 0;
     int m_httpPort = 0;
     QString m_error;
-    QByteArray m_log;
 };
