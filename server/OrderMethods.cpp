@@ -13,10 +13,10 @@
 namespace {
 
 WireCodec::Result tableResult(MethodContext& ctx, const CallArgs& a, const QString& sql,
-                              const QVariantList& binds)
+                              const QVariantList& binds, const QStringList& textColumns = {})
 {
     SqlStatement s = ctx.db.query(sql, binds);
-    return a.result(WireValue::recordSet(QueryTable::read(s)));
+    return a.result(WireValue::recordSet(QueryTable::read(s, textColumns)));
 }
 
 bool exists(Database& db, const QString& sql, const QVariantList& binds)
@@ -125,7 +125,7 @@ WireCodec::Result OrderMethods::OncekiSiparisler(MethodContext& ctx, const CallA
     return tableResult(ctx, a,
                        OrderSql::headerSelect() +
                            QStringLiteral("WHERE o.CARINO = ? ORDER BY o.TARIH DESC, o.IDNO DESC"),
-                       {a.integer(0)});
+                       {a.integer(0)}, OrderSql::headerTextColumns());
 }
 
 WireCodec::Result OrderMethods::SiparisAyrintisi2(MethodContext& ctx, const CallArgs& a)

@@ -3,6 +3,7 @@
 #include "PriceMath.h"
 
 #include <QString>
+#include <QStringList>
 
 class Database;
 
@@ -15,6 +16,8 @@ public:
     static QString lineSelect();
     /// Order headers with their totals (aliases o, c, u, t, k, f); append the WHERE clause.
     static QString headerSelect();
+    /// Columns of `headerSelect` that are texts although the name is a code elsewhere.
+    static QStringList headerTextColumns() { return {QStringLiteral("DURUM")}; }
     /// Recomputes the stored amounts of order line `sirano` after a quantity or price change.
     static void reprice(Database& db, int sirano);
     /// Inserts one order line with its amounts.

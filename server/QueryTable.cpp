@@ -30,13 +30,14 @@ void QueryTable::appendValue(DataColumn& column, const QVariant& value)
     }
 }
 
-DataTable QueryTable::read(SqlStatement& statement)
+DataTable QueryTable::read(SqlStatement& statement, const QStringList& textColumns)
 {
     const QSqlRecord record = statement.query().record();
     DataTable table;
     for (int i = 0; i < record.count(); ++i) {
         const QString name = ColumnTypes::canonical(record.fieldName(i));
-        table.addColumn(DataColumn(name, ColumnTypes::of(name)));
+        table.addColumn(DataColumn(
+            name, textColumns.contains(name) ? FieldType::String : ColumnTypes::of(name)));
     }
     const int columns = table.columnCount();
     while (statement.next()) {

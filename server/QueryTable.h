@@ -2,6 +2,8 @@
 
 #include "DataTable.h"
 
+#include <QStringList>
+
 class SqlStatement;
 
 /// Turns the rows of an executed statement into a column-wise table. Column names come
@@ -9,7 +11,9 @@ class SqlStatement;
 class QueryTable
 {
 public:
-    static DataTable read(SqlStatement& statement);
+    /// `textColumns` are sent as String whatever their usual type (a status name where
+    /// other lists carry a status code).
+    static DataTable read(SqlStatement& statement, const QStringList& textColumns = {});
     /// Appends one database value to a column of the given type (null stays null).
     static void appendValue(DataColumn& column, const QVariant& value);
 };

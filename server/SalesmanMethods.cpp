@@ -36,11 +36,12 @@ QString accountSelect()
              orders.arg(OrderStatus::SevkEdildi).arg(QStringLiteral("SEVKEDILDI")));
 }
 
+// DURUM of account lists and order headers is a text (balance side, order state).
 WireCodec::Result records(MethodContext& ctx, const CallArgs& a, const QString& sql,
                           const QVariantList& binds)
 {
     SqlStatement s = ctx.db.query(sql, binds);
-    return a.result(WireValue::recordSet(QueryTable::read(s)));
+    return a.result(WireValue::recordSet(QueryTable::read(s, OrderSql::headerTextColumns())));
 }
 
 /// The session user's account scope, bound twice for AccountLookup::scopeCondition.

@@ -1,0 +1,59 @@
+#include "ServerFixture.h"
+
+#include "JsonRecordReader.h"
+#include "JsonRecordWriter.h"
+#include "MethodCatalogue.h"
+#include "RemoteError.h"
+
+#include <stdexcept>
+
+ServerFixture::ServerFixture(const QStringList& extraArgs) : m_server(extraArgs) {}
+
+WireCodec::Result ServerFixture::call(const QString& method, std::vector<WireValue> inputs)
+{
+    WireClient client(m_server.port());
+    if (!client.open())
+        throw RemoteError(RemoteError::Kind::Connection, QStringLiteral("open failed"));
+    return client.call(method, std::move(inputs));
+}
+
+WireValue ServerFixture::result(const QString& method, std::vector<WireValue> inputs)
+{
+    const WireCodec::Result r = call(method, std::move(inputs));
+    return WireClient::at(r, MethodCatalogue::find(method)->resultPosition());
+}
+
+DataTable ServerFixture::table(const QString& method, std::vector<WireValue> inputs)
+{
+    WireValue v = result(method, std::move(inputs));
+    return v.takeTable();
+}
+
+TSonucBilgisi ServerFixture::session(const QString& workstation)
+{
+    const WireValue v = result(QStringLiteral("BuyukGetir"), {WireValue::string(workstation)});
+    return *JsonRecordReader::read<TSonucBilgisi>(v.recordJson());
+}
+
+WireValue ServerFixture::record(const TSonucBilgisi& s)
+{
+    return WireValue::record(JsonRecordWriter::write(s));
+}
+
+const DataColumn& ServerFixture::column(const DataTable& t, const QString& name)
+{
+    const int i = t.indexOf(name);
+    if (i < 0)
+        throw std::runtime_error("no column " + name.toStdString());
+    return t.column(i);
+}
+
+double ServerFixture::number(const DataTable& t, const QString& name, int row)
+{
+    return column(t, name).numberAt(row);
+}
+
+QString ServerFixture::text(const DataTable& t, const QString& name, int row)
+{
+    return column(t, name).stringAt(row);
+}
