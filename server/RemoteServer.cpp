@@ -2,13 +2,12 @@
 
 #include "CallLog.h"
 #include "FaultPlan.h"
-#include "WorkerThread.h"
+#include "ProtocolConnection.h"
 
 #include <unistd.h>
 
-RemoteServer::RemoteServer(std::vector<std::unique_ptr<WorkerThread>>& workers, FaultPlan& faults,
-                           QObject* parent)
-    : QTcpServer(parent), m_workers(workers), m_faults(faults)
+RemoteServer::RemoteServer(CallExecutor& executor, FaultPlan& faults, int idleTimeoutMs)
+    : m_executor(executor), m_faults(faults), m_idleTimeoutMs(idleTimeoutMs)
 {
     setMaxPendingConnections(1024);
 }
@@ -20,5 +19,5 @@ void RemoteServer::incomingConnection(qintptr descriptor)
         CallLog::note(QStringLiteral("connection refused (fault)"));
         return;
     }
-    m_workers[m_next++ % m_workers.size()]->post(descriptor);
+    new ProtocolConnection(descriptor, m_executor, m_faults, m_idleTimeoutMs, this);
 }

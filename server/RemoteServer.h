@@ -1,24 +1,22 @@
 #pragma once
 
 #include <QTcpServer>
-#include <memory>
-#include <vector>
 
+class CallExecutor;
 class FaultPlan;
-class WorkerThread;
 
-/// Accepts remote-method connections and hands them to the worker threads in turn.
+/// Accepts remote-method connections on one worker thread's listening socket and serves
+/// them on that thread.
 class RemoteServer : public QTcpServer
 {
 public:
-    RemoteServer(std::vector<std::unique_ptr<WorkerThread>>& workers, FaultPlan& faults,
-                 QObject* parent = nullptr);
+    RemoteServer(CallExecutor& executor, FaultPlan& faults, int idleTimeoutMs);
 
 protected:
     void incomingConnection(qintptr descriptor) override;
 
 private:
-    std::vector<std::unique_ptr<WorkerThread>>& m_workers;
+    CallExecutor& m_executor;
     FaultPlan& m_faults;
-    size_t m_next = 0;
+    int m_idleTimeoutMs;
 };

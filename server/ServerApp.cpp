@@ -3,7 +3,7 @@
 #include "CallLog.h"
 #include "DemoSeeder.h"
 #include "HttpServer.h"
-#include "RemoteServer.h"
+#include "ListenSockets.h"
 #include "ServerError.h"
 #include "WebSite.h"
 #include "WorkerThread.h"
@@ -123,10 +123,17 @@ int ServerApp::bindWorkstation(const QString& id, const QString& userName)
 
 int ServerApp::serve()
 {
+    ListenSockets sockets;
+    QString error;
+    if (!sockets.open(m_options.listenAddress, m_options.port, m_options.workerThreads, error)) {
+        fail(QStringLiteral("port %1: %2").arg(m_options.port).arg(error));
+        return 1;
+    }
     for (int i = 0; i < m_options.workerThreads; ++i) {
         auto worker = std::make_unique<WorkerThread>(databaseSettings(), m_faults, i,
                                                      m_options.clientVersion,
-                                                     m_options.idleTimeoutMs);
+                                                     m_options.idleTimeoutMs,
+                                                     sockets.descriptors()[i]);
         if (!worker->startServing()) {
             fail(worker->error());
             return 1;
@@ -136,24 +143,18 @@ int ServerApp::serve()
     const QHostAddress address = m_options.listenAddress.isEmpty()
                                      ? QHostAddress(QHostAddress::Any)
                                      : QHostAddress(m_options.listenAddress);
-    m_remote = std::make_unique<RemoteServer>(m_workers, m_faults);
-    m_remote->setListenBacklogSize(1024);
     m_site = std::make_unique<WebSite>(*m_db, m_options.installerPath);
     m_http = std::make_unique<HttpServer>(*m_site);
-    if (!m_remote->listen(address, quint16(m_options.port))) {
-        fail(QStringLiteral("port %1: %2").arg(m_options.port).arg(m_remote->errorString()));
-        return 1;
-    }
     if (!m_http->listen(address, quint16(m_options.httpPort))) {
         fail(QStringLiteral("http port %1: %2").arg(m_options.httpPort).arg(m_http->errorString()));
         return 1;
     }
     quitOnSignals();
-    std::printf("port=%d http-port=%d\n", m_remote->serverPort(), m_http->serverPort());
+    std::printf("port=%d http-port=%d\n", sockets.port(), m_http->serverPort());
     std::fflush(stdout);
     CallLog::note(QStringLiteral("listening: remote methods on %1, web on %2, %3 workers, "
                                  "idle time-out %4 ms")
-                      .arg(m_remote->serverPort())
+                      .arg(sockets.port())
                       .arg(m_http->serverPort())
                       .arg(m_workers.size())
                       .arg(m_options.idleTimeoutMs));
@@ -165,8 +166,6 @@ int ServerApp::serve()
 
 void ServerApp::stop()
 {
-    if (m_remote)
-        m_remote->close();
     if (m_http)
         m_http->close();
     for (auto& w : m_workers) {
@@ -176,5 +175,4 @@ void ServerApp::stop()
     m_workers.clear();
     m_http.reset();
     m_site.reset();
-    m_remote.reset();
 }

@@ -8,7 +8,6 @@
 #include <vector>
 
 class HttpServer;
-class RemoteServer;
 class WebSite;
 class WorkerThread;
 
@@ -33,7 +32,6 @@ private:
     FaultPlan m_faults;
     std::unique_ptr<Database> m_db;
     std::vector<std::unique_ptr<WorkerThread>> m_workers;
-    std::unique_ptr<RemoteServer> m_remote;
     std::unique_ptr<WebSite> m_site;
     std::unique_ptr<HttpServer> m_http;
 };

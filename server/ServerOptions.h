@@ -14,7 +14,7 @@ struct ServerOptions
     int httpPort = 8080;
     int seedStock = 20000;
     int clientVersion = 9;
-    int workerThreads = 4;
+    int workerThreads = 8;
     int idleTimeoutMs = 30000;
     QString installerPath;
     QString webBase;            // base address used in pages; empty: derived from the request

@@ -1,13 +1,13 @@
 #include "WorkerThread.h"
 
 #include "CallExecutor.h"
-#include "ProtocolConnection.h"
+#include "RemoteServer.h"
 #include "ServerError.h"
 
-WorkerThread::WorkerThread(const DatabaseSettings& settings, const FaultPlan& faults, int index,
-                           int clientVersion, int idleTimeoutMs)
+WorkerThread::WorkerThread(const DatabaseSettings& settings, FaultPlan& faults, int index,
+                           int clientVersion, int idleTimeoutMs, int listenDescriptor)
     : m_settings(settings), m_faults(faults), m_index(index), m_clientVersion(clientVersion),
-      m_idleTimeoutMs(idleTimeoutMs)
+      m_idleTimeoutMs(idleTimeoutMs), m_listenDescriptor(listenDescriptor)
 {
 }
 
@@ -22,16 +22,6 @@ bool WorkerThread::startServing()
     return true;
 }
 
-void WorkerThread::post(qintptr descriptor)
-{
-    QMetaObject::invokeMethod(
-        m_home,
-        [this, descriptor] {
-            new ProtocolConnection(descriptor, *m_executor, m_faults, m_idleTimeoutMs, m_home);
-        },
-        Qt::QueuedConnection);
-}
-
 void WorkerThread::run()
 {
     std::unique_ptr<CallExecutor> executor;
@@ -43,10 +33,13 @@ void WorkerThread::run()
         m_ready.release();
         return;
     }
-    QObject home; // parent of the thread's connections; they go with it
-    m_home = &home;
-    m_executor = executor.get();
+    // The server and its connections live on this thread and go with it.
+    RemoteServer server(*executor, m_faults, m_idleTimeoutMs);
+    if (!server.setSocketDescriptor(m_listenDescriptor)) {
+        m_error = server.errorString();
+        m_ready.release();
+        return;
+    }
     m_ready.release();
     exec();
-    m_home = nullptr;
 }
