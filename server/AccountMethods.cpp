@@ -13,8 +13,7 @@ namespace {
 WireCodec::Result records(MethodContext& ctx, const CallArgs& a, const QString& sql,
                           const QVariantList& binds, bool packet = false)
 {
-    SqlStatement s = ctx.db.query(sql, binds);
-    DataTable t = QueryTable::read(s);
+    DataTable t = QueryTable::run(ctx.db, sql, binds);
     return a.result(packet ? WireValue::dataPacket(std::move(t))
                            : WireValue::recordSet(std::move(t)));
 }

@@ -72,11 +72,11 @@ void BalanceMethods::registerInto(MethodMap& map)
 
 WireCodec::Result BalanceMethods::BakiyelerVer2(MethodContext& ctx, const CallArgs& a)
 {
-    SqlStatement s = ctx.db.query(OrderSql::lineSelect() +
-                                      QStringLiteral("WHERE o.CARINO = ? AND l.MIKTAR > "
-                                                     "l.TESLIMEDILEN ORDER BY o.TARIH, l.SIRANO"),
-                                  {a.integer(0)});
-    return a.result(WireValue::recordSet(QueryTable::read(s)));
+    return a.result(WireValue::recordSet(QueryTable::run(
+        ctx.db,
+        OrderSql::lineSelect() + QStringLiteral("WHERE o.CARINO = ? AND l.MIKTAR > "
+                                                "l.TESLIMEDILEN ORDER BY o.TARIH, l.SIRANO"),
+        {a.integer(0)})));
 }
 
 // Deletes the balance: nothing more of the line will be delivered.

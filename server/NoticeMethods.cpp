@@ -78,15 +78,15 @@ WireCodec::Result NoticeMethods::BannerResimVer3(MethodContext& ctx, const CallA
 WireCodec::Result NoticeMethods::BalonGetir(MethodContext& ctx, const CallArgs& a)
 {
     const int carino = a.session(0).CARINO();
-    SqlStatement s = ctx.db.query(
+    return a.result(WireValue::recordSet(QueryTable::run(
+        ctx.db,
         QStringLiteral("SELECT (SELECT COUNT(*) FROM SEPET WHERE CARINO = ?) AS SEPET,"
                        " (SELECT COUNT(*) FROM STOK WHERE YENI = 1) AS YENI,"
                        " (SELECT COUNT(*) FROM STOK WHERE KAMPANYA = 1) AS KAMPANYA,"
                        " (SELECT COUNT(*) FROM DUYURU) AS DUYURU,"
                        " (SELECT COUNT(*) FROM SIPARIS_SATIR l JOIN SIPARIS o ON o.IDNO = l.IDNO"
                        " WHERE o.CARINO = ? AND l.MIKTAR > l.TESLIMEDILEN) AS BAKIYELER"),
-        {carino, carino});
-    return a.result(WireValue::recordSet(QueryTable::read(s)));
+        {carino, carino})));
 }
 
 WireCodec::Result NoticeMethods::AcilisReklamAdet(MethodContext& ctx, const CallArgs& a)

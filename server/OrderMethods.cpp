@@ -15,8 +15,7 @@ namespace {
 WireCodec::Result tableResult(MethodContext& ctx, const CallArgs& a, const QString& sql,
                               const QVariantList& binds, const QStringList& textColumns = {})
 {
-    SqlStatement s = ctx.db.query(sql, binds);
-    return a.result(WireValue::recordSet(QueryTable::read(s, textColumns)));
+    return a.result(WireValue::recordSet(QueryTable::run(ctx.db, sql, binds, textColumns)));
 }
 
 bool exists(Database& db, const QString& sql, const QVariantList& binds)

@@ -1,6 +1,7 @@
 #include "QueryTable.h"
 
 #include "ColumnTypes.h"
+#include "Database.h"
 #include "DayNumber.h"
 #include "SqlDialect.h"
 #include "SqlStatement.h"
@@ -45,4 +46,11 @@ DataTable QueryTable::read(SqlStatement& statement, const QStringList& textColum
             appendValue(table.column(i), statement.value(i));
     }
     return table;
+}
+
+DataTable QueryTable::run(Database& db, const QString& sql, const QVariantList& binds,
+                          const QStringList& textColumns)
+{
+    SqlStatement s = db.query(sql, binds);
+    return read(s, textColumns);
 }

@@ -40,8 +40,8 @@ QString accountSelect()
 WireCodec::Result records(MethodContext& ctx, const CallArgs& a, const QString& sql,
                           const QVariantList& binds)
 {
-    SqlStatement s = ctx.db.query(sql, binds);
-    return a.result(WireValue::recordSet(QueryTable::read(s, OrderSql::headerTextColumns())));
+    return a.result(WireValue::recordSet(
+        QueryTable::run(ctx.db, sql, binds, OrderSql::headerTextColumns())));
 }
 
 /// The session user's account scope, bound twice for AccountLookup::scopeCondition.

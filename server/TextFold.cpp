@@ -31,12 +31,21 @@ QString TextFold::compact(const QString& word)
     return out;
 }
 
-QStringList TextFold::words(const QString& text)
+namespace {
+
+QStringList blankSeparated(const QString& text)
 {
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return TextFold::fold(text).split(blanks, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+QStringList TextFold::words(const QString& text)
+{
     static const QRegularExpression punctuation(QStringLiteral("[^\\w]+"));
     QStringList out;
-    for (const QString& w : fold(text).split(blanks, Qt::SkipEmptyParts)) {
+    for (const QString& w : blankSeparated(text)) {
         const QString c = compact(w);
         if (!c.isEmpty() && !out.contains(c))
             out << c;
@@ -52,9 +61,8 @@ QStringList TextFold::words(const QString& text)
 
 QStringList TextFold::searchWords(const QString& text)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
     QStringList out;
-    for (const QString& w : fold(text).split(blanks, Qt::SkipEmptyParts)) {
+    for (const QString& w : blankSeparated(text)) {
         const QString c = compact(w);
         if (!c.isEmpty() && !out.contains(c))
             out << c;
