@@ -1,7 +1,9 @@
 #include "Tdosyaindir.h"
 
 #include "AppConfig.h"
+#include "AppError.h"
 #include "Folders.h"
+#include "HttpContent.h"
 #include "MessagePresenter.h"
 #include "ProcessEnd.h"
 #include "Shell.h"
@@ -44,8 +46,7 @@ QNetworkRequest downloadRequest(const QUrl& address)
     QNetworkRequest request(address);
     request.setRawHeader("Accept", "text/html,application/xhtml+xml,application/xml;q=0.9,"
                                    "image/webp,image/apng,*/*;q=0.8");
-    // Accept-Encoding "gzip, deflate" is what Qt sends by itself; setting it here would turn
-    // off the decompression that goes with it.
+    request.setRawHeader("Accept-Encoding", "gzip, deflate");
     request.setRawHeader("Accept-Language", "en-US,tr-TR;q=0.8,tr;q=0.6,en;q=0.4");
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 "
@@ -163,7 +164,7 @@ void Tdosyaindir::NetHTTPClient1ReceiveData(qint64 contentLength, qint64 bytesRe
     ProgressBar1->setValue(static_cast<int>(bytesRead >> shift));
 }
 
-QString Tdosyaindir::failure(QNetworkReply* reply, const QByteArray& body)
+QString Tdosyaindir::failure(QNetworkReply* reply, QByteArray& body)
 {
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
@@ -173,6 +174,11 @@ QString Tdosyaindir::failure(QNetworkReply* reply, const QByteArray& body)
             .trimmed();
     if (reply->error() != QNetworkReply::NoError)
         return reply->errorString();
+    try {
+        body = HttpContent::decode(reply->rawHeader("Content-Encoding"), reply->readAll());
+    } catch (const AppError& e) {
+        return e.text();
+    }
     if (body.isEmpty())
         return QStringLiteral("Sunucudan boş dosya geldi");
     return {};
@@ -181,7 +187,7 @@ QString Tdosyaindir::failure(QNetworkReply* reply, const QByteArray& body)
 void Tdosyaindir::finished(QNetworkReply* reply)
 {
     reply->deleteLater();
-    const QByteArray body = reply->readAll();
+    QByteArray body;
     const QString why = failure(reply, body);
     if (!why.isEmpty()) {
         NetHTTPClient1RequestError(why);

@@ -55,8 +55,9 @@ private:
     void buildWindow();
     void IndirmeBaslat();
     void finished(QNetworkReply* reply);
-    /// Why the answer cannot be the installer; empty when it can.
-    static QString failure(QNetworkReply* reply, const QByteArray& body);
+    /// Why the answer cannot be the installer; empty when it can, with the installer's
+    /// bytes in `body`.
+    static QString failure(QNetworkReply* reply, QByteArray& body);
     void KurulumCalistir(const QString& path);
 
     QUrl m_address;
