@@ -19,13 +19,20 @@ const char16_t Cp1254High[32] = {
 char16_t fromCp1254(unsigned char c)
 {
     switch (c) {
-    case 0xD0: return 0x011E; // Ğ
-    case 0xDD: return 0x0130; // İ
-    case 0xDE: return 0x015E; // Ş
-    case 0xF0: return 0x011F; // ğ
-    case 0xFD: return 0x0131; // ı
-    case 0xFE: return 0x015F; // ş
-    default: return c >= 0x80 && c < 0xA0 ? Cp1254High[c - 0x80] : c; // Latin-1 elsewhere
+    case 0xD0:
+        return 0x011E; // Ğ
+    case 0xDD:
+        return 0x0130; // İ
+    case 0xDE:
+        return 0x015E; // Ş
+    case 0xF0:
+        return 0x011F; // ğ
+    case 0xFD:
+        return 0x0131; // ı
+    case 0xFE:
+        return 0x015F; // ş
+    default:
+        return c >= 0x80 && c < 0xA0 ? Cp1254High[c - 0x80] : c; // Latin-1 elsewhere
     }
 }
 
@@ -176,6 +183,6 @@ void IniFile::save(const QString& path) const
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(toBytes()) < 0 || !file.commit())
-        throw AppError(QStringLiteral("\"%1\" dosyasına yazılamadı: %2")
-                           .arg(path, file.errorString()));
+        throw AppError(
+            QStringLiteral("\"%1\" dosyasına yazılamadı: %2").arg(path, file.errorString()));
 }

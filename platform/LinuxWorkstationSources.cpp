@@ -126,8 +126,8 @@ QString LinuxWorkstationSources::diskSerial(const QString& disk) const
 
 QString LinuxWorkstationSources::udevSerial(const QString& disk) const
 {
-    const QString device = readText(m_sysRoot + QStringLiteral("/block/") + disk +
-                                    QStringLiteral("/dev"));
+    const QString device =
+        readText(m_sysRoot + QStringLiteral("/block/") + disk + QStringLiteral("/dev"));
     if (device.isEmpty())
         return {};
     const QByteArray record = readFile(m_udevData + QStringLiteral("/b") + device);

@@ -10,10 +10,10 @@
 bool SystemShell::openTarget(const QString& target, const QStringList& parameters)
 {
     const QString params = parameters.join(QLatin1Char(' '));
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
-        nullptr, L"open", reinterpret_cast<LPCWSTR>(target.utf16()),
-        params.isEmpty() ? nullptr : reinterpret_cast<LPCWSTR>(params.utf16()), nullptr,
-        SW_SHOWNORMAL));
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, L"open", reinterpret_cast<LPCWSTR>(target.utf16()),
+                      params.isEmpty() ? nullptr : reinterpret_cast<LPCWSTR>(params.utf16()),
+                      nullptr, SW_SHOWNORMAL));
     return result > 32; // values up to 32 are the shell's error codes
 }
 

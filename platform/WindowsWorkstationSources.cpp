@@ -2,11 +2,11 @@
 
 #include "AppError.h"
 
-#include <winsock2.h>
-#include <ws2tcpip.h>
-#include <windows.h>
 #include <nb30.h>
 #include <wbemidl.h>
+#include <windows.h>
+#include <winsock2.h>
+#include <ws2tcpip.h>
 
 namespace {
 
@@ -22,13 +22,13 @@ QString fromWide(const wchar_t* text)
 void check(HRESULT hr, const char* step)
 {
     if (FAILED(hr))
-        throw AppError(QStringLiteral("%1: 0x%2").arg(QLatin1String(step))
+        throw AppError(QStringLiteral("%1: 0x%2")
+                           .arg(QLatin1String(step))
                            .arg(static_cast<quint32>(hr), 8, 16, QLatin1Char('0')));
 }
 
 /// Releases a COM interface when it goes out of scope.
-template <typename T>
-class ComRef
+template <typename T> class ComRef
 {
 public:
     ComRef() = default;
@@ -78,11 +78,11 @@ private:
 QStringList querySerials(IWbemServices* services)
 {
     ComRef<IEnumWbemClassObject> rows;
-    check(services->ExecQuery(
-              Bstr(L"WQL"),
-              Bstr(L"SELECT SerialNumber FROM Win32_DiskDrive WHERE "
-                   L"DeviceID=\"\\\\\\\\.\\\\PHYSICALDRIVE0\""),
-              WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr, rows.out()),
+    check(services->ExecQuery(Bstr(L"WQL"),
+                              Bstr(L"SELECT SerialNumber FROM Win32_DiskDrive WHERE "
+                                   L"DeviceID=\"\\\\\\\\.\\\\PHYSICALDRIVE0\""),
+                              WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr,
+                              rows.out()),
           "ExecQuery");
     QStringList serials;
     for (;;) {
@@ -171,8 +171,8 @@ QStringList WindowsWorkstationSources::diskSerialRows() const
                            reinterpret_cast<void**>(locator.out())),
           "WbemLocator");
     ComRef<IWbemServices> services;
-    check(locator.get()->ConnectServer(Bstr(L"\\\\localhost\\root\\CIMV2"), nullptr,
-                                       nullptr, nullptr, 0, nullptr, nullptr, services.out()),
+    check(locator.get()->ConnectServer(Bstr(L"\\\\localhost\\root\\CIMV2"), nullptr, nullptr,
+                                       nullptr, 0, nullptr, nullptr, services.out()),
           "ConnectServer");
     check(CoSetProxyBlanket(services.get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
                             RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr,

@@ -24,8 +24,7 @@ QString addressText(const QByteArray& bytes)
 }
 
 /// The value of `read`, trimmed; empty when it raises.
-template <typename Read>
-QString trimmedOrEmpty(Read read)
+template <typename Read> QString trimmedOrEmpty(Read read)
 {
     try {
         return read().trimmed();

@@ -128,6 +128,13 @@ bool Tdosyaindir::event(QEvent* event)
     return QDialog::event(event);
 }
 
+void Tdosyaindir::showEvent(QShowEvent* event)
+{
+    // Some window managers never activate a tool window; showing it is enough to start.
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
 void Tdosyaindir::FormActivate()
 {
     IndirmeBaslat();

@@ -29,7 +29,8 @@ public:
     /// Where the installer is saved: "OtoKorvelSetup.exe" in the local application data.
     static QString targetPath();
 
-    /// Starts the download the first time the window is activated; later calls do nothing.
+    /// Starts the download the first time the window is shown or activated; later calls do
+    /// nothing.
     void FormActivate();
     /// Progress of the transfer; an unknown length (not above 0) changes nothing.
     void NetHTTPClient1ReceiveData(qint64 contentLength, qint64 bytesRead);
@@ -49,6 +50,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

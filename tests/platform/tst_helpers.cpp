@@ -72,13 +72,16 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("encoded");
-        QTest::newRow("company name") << QStringLiteral("A&B Oto Ltd. Şti.")
-                                      << "A&B%20Oto%20Ltd.%20%C5%9Eti.";
-        QTest::newRow("existing escape") << "100%25" << "100%25";
+        QTest::newRow("company name")
+            << QStringLiteral("A&B Oto Ltd. Şti.") << "A&B%20Oto%20Ltd.%20%C5%9Eti.";
+        QTest::newRow("existing escape") << "100%25"
+                                         << "100%25";
         QTest::newRow("capital dotted I") << QStringLiteral("İ") << "%C4%B0";
-        QTest::newRow("reserved pass") << "a=1&b=?/+#" << "a=1&b=?/+#";
+        QTest::newRow("reserved pass") << "a=1&b=?/+#"
+                                       << "a=1&b=?/+#";
         QTest::newRow("control and tilde") << QStringLiteral("x\ty~") << "x%09y~";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void urlKodla()
@@ -94,7 +97,8 @@ private slots:
         TutarBicimlendir(ds);
         QCOMPARE(ds.DisplayFormat(0), QStringLiteral("#,###,##0.00"));
         for (int column = 1; column < ds.FieldCount(); ++column)
-            QVERIFY2(ds.DisplayFormat(column).isEmpty(), qPrintable(ds.Fields(column).FieldName()));
+            QVERIFY2(ds.DisplayFormat(column).isEmpty(),
+                     qPrintable(ds.Fields(column).FieldName()));
         QCOMPARE(ds.displayText(0, 0), QStringLiteral("1.234,50"));
         QCOMPARE(ds.displayText(1, 0), QStringLiteral("0,00"));
         QCOMPARE(ds.displayText(2, 0), QStringLiteral("1.234.567,89"));

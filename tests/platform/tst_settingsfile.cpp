@@ -21,10 +21,7 @@ private slots:
         m_path = m_dir->filePath(QStringLiteral("ayar.ini"));
     }
 
-    void missingFile()
-    {
-        QVERIFY(!LoginSettings::load(m_path));
-    }
+    void missingFile() { QVERIFY(!LoginSettings::load(m_path)); }
 
     void reading_data()
     {
@@ -37,7 +34,8 @@ private slots:
                                    << "AHMET" << QStringLiteral("ŞİFRE1") << true;
         QTest::newRow("not remembered") << QByteArray("[kullanici]\nisim=AHMET\nsifre=X\n"
                                                       "hatırla=0\n")
-                                        << "AHMET" << "X" << false;
+                                        << "AHMET"
+                                        << "X" << false;
         QTest::newRow("CRLF with byte-order mark")
             << QByteArray("\xEF\xBB\xBF[kullanici]\r\nisim=AHMET\r\nsifre=GİZLİ\r\n"
                           "hatırla=0\r\n")
@@ -48,18 +46,23 @@ private slots:
             << QStringLiteral("ĞİŞÇÖÜ") << QStringLiteral("ışğ") << false;
         QTest::newRow("UTF-16 with byte-order mark")
             << QByteArray("\xFF\xFE[\0k\0u\0l\0l\0a\0n\0i\0c\0i\0]\0\n\0i\0s\0i\0m\0=\0A\0", 38)
-            << "A" << "" << true;
-        QTest::newRow("keys missing") << QByteArray("[kullanici]\n") << "" << "" << true;
+            << "A"
+            << "" << true;
+        QTest::newRow("keys missing") << QByteArray("[kullanici]\n") << ""
+                                      << "" << true;
         QTest::newRow("other section only") << QByteArray("[baska]\nisim=X\nhatırla=0\n") << ""
                                             << "" << true;
         QTest::newRow("case, blanks and quotes")
             << QByteArray("[KULLANICI]\n  ISIM = \"AHMET \" \nSifre= 12 34 \nhatırla = 0\n")
-            << "AHMET " << "12 34" << false;
+            << "AHMET "
+            << "12 34" << false;
         QTest::newRow("not a number counts as missing")
-            << QByteArray("[kullanici]\nhatırla=evet\n") << "" << "" << true;
+            << QByteArray("[kullanici]\nhatırla=evet\n") << ""
+            << "" << true;
         QTest::newRow("comments and junk")
             << QByteArray("; eski ayarlar\n[kullanici]\n;isim=YANLIS\ngarbage\nisim=AHMET\n")
-            << "AHMET" << "" << true;
+            << "AHMET"
+            << "" << true;
     }
 
     void reading()
@@ -95,10 +98,14 @@ private slots:
                           "isim=ESKI\r\nhat\xFDrla=0\r\nnot=\xFE\r\n");
         LoginSettings{QStringLiteral("YENI"), QStringLiteral("123"), true}.save(m_path);
         const IniFile ini = IniFile::load(m_path);
-        QCOMPARE(ini.value(QStringLiteral("genel"), QStringLiteral("tema")), QStringLiteral("Zircon"));
-        QCOMPARE(ini.value(QStringLiteral("kullanici"), QStringLiteral("not")), QStringLiteral("ş"));
-        QCOMPARE(ini.value(QStringLiteral("kullanici"), QStringLiteral("isim")), QStringLiteral("YENI"));
-        QCOMPARE(ini.value(QStringLiteral("kullanici"), QStringLiteral("sifre")), QStringLiteral("123"));
+        QCOMPARE(ini.value(QStringLiteral("genel"), QStringLiteral("tema")),
+                 QStringLiteral("Zircon"));
+        QCOMPARE(ini.value(QStringLiteral("kullanici"), QStringLiteral("not")),
+                 QStringLiteral("ş"));
+        QCOMPARE(ini.value(QStringLiteral("kullanici"), QStringLiteral("isim")),
+                 QStringLiteral("YENI"));
+        QCOMPARE(ini.value(QStringLiteral("kullanici"), QStringLiteral("sifre")),
+                 QStringLiteral("123"));
         QVERIFY(readAll(m_path).startsWith("; bayi ayarlari\n"));
         // The old ANSI key is replaced, not written a second time beside the new one.
         QCOMPARE(readAll(m_path).count("rla="), 1);
@@ -117,7 +124,8 @@ private slots:
     void defaultPathInSettingsFolder()
     {
         qputenv("XDG_CONFIG_HOME", m_dir->path().toUtf8());
-        QCOMPARE(LoginSettings::defaultPath(), m_dir->filePath(QStringLiteral("otokorvel/ayar.ini")));
+        QCOMPARE(LoginSettings::defaultPath(),
+                 m_dir->filePath(QStringLiteral("otokorvel/ayar.ini")));
         qunsetenv("XDG_CONFIG_HOME");
     }
 

@@ -17,13 +17,15 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("host") << QByteArray("OTOKORVEL_SERVER_HOST") << "b2b.example.com"
                               << "b2b.example.com";
-        QTest::newRow("port") << QByteArray("OTOKORVEL_SERVER_PORT") << "19090" << "19090";
+        QTest::newRow("port") << QByteArray("OTOKORVEL_SERVER_PORT") << "19090"
+                              << "19090";
         QTest::newRow("web base") << QByteArray("OTOKORVEL_WEB_BASE") << "http://web.test/b2b/"
                                   << "http://web.test/b2b/";
         QTest::newRow("web base without slash")
-            << QByteArray("OTOKORVEL_WEB_BASE") << "http://web.test/b2b" << "http://web.test/b2b/";
-        QTest::newRow("download base")
-            << QByteArray("OTOKORVEL_DOWNLOAD_BASE") << "http://dl.test" << "http://dl.test/";
+            << QByteArray("OTOKORVEL_WEB_BASE") << "http://web.test/b2b"
+            << "http://web.test/b2b/";
+        QTest::newRow("download base") << QByteArray("OTOKORVEL_DOWNLOAD_BASE") << "http://dl.test"
+                                       << "http://dl.test/";
     }
 
     void configuration()

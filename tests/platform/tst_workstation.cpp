@@ -70,14 +70,14 @@ private slots:
         const QStringList mac{"0a1b2c3d4e5f"};
         QTest::newRow("serial with outer and inner spaces")
             << QStringList{"  wd-wcc4 m1 23 "} << false << mac << "WD-WCC4M123";
-        QTest::newRow("last answer row") << QStringList{"first", "second"} << false << mac
-                                         << "SECOND";
-        QTest::newRow("no row: adapter address") << QStringList{} << false << mac
-                                                 << "0A-1B-2C-3D-4E-5F";
-        QTest::newRow("blank serial: adapter address") << QStringList{"   "} << false << mac
-                                                       << "0A-1B-2C-3D-4E-5F";
-        QTest::newRow("disk query fails: adapter address") << QStringList{"X"} << true << mac
-                                                           << "0A-1B-2C-3D-4E-5F";
+        QTest::newRow("last answer row")
+            << QStringList{"first", "second"} << false << mac << "SECOND";
+        QTest::newRow("no row: adapter address")
+            << QStringList{} << false << mac << "0A-1B-2C-3D-4E-5F";
+        QTest::newRow("blank serial: adapter address")
+            << QStringList{"   "} << false << mac << "0A-1B-2C-3D-4E-5F";
+        QTest::newRow("disk query fails: adapter address")
+            << QStringList{"X"} << true << mac << "0A-1B-2C-3D-4E-5F";
         QTest::newRow("first adapter all zero")
             << QStringList{} << false << QStringList{"000000000000", "02fc00000001"}
             << "02-FC-00-00-00-01";
@@ -93,12 +93,12 @@ private slots:
             << QStringList{} << false << QStringList{"000000000000", "000000000000"}
             << "00-00-00-00-00-00";
         QTest::newRow("nothing at all") << QStringList{} << true << QStringList{} << "";
-        QTest::newRow("alias serial") << QStringList{"S3ABCDEFGH12345"} << false << mac
-                                      << "100200300400";
-        QTest::newRow("second alias with spaces") << QStringList{" wd0987 654321xyz "} << false
-                                                  << mac << "100200300400";
-        QTest::newRow("near alias unchanged") << QStringList{"S3ABCDEFGH1234"} << false << mac
-                                              << "S3ABCDEFGH1234";
+        QTest::newRow("alias serial")
+            << QStringList{"S3ABCDEFGH12345"} << false << mac << "100200300400";
+        QTest::newRow("second alias with spaces")
+            << QStringList{" wd0987 654321xyz "} << false << mac << "100200300400";
+        QTest::newRow("near alias unchanged")
+            << QStringList{"S3ABCDEFGH1234"} << false << mac << "S3ABCDEFGH1234";
     }
 
     void identity()
@@ -148,13 +148,22 @@ private slots:
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("computerName");
         QTest::addColumn<QString>("userName");
-        QTest::newRow("host with domain") << "bayi-pc.korvel.local" << "ahmet" << "BAYI-PC"
+        QTest::newRow("host with domain") << "bayi-pc.korvel.local"
+                                          << "ahmet"
+                                          << "BAYI-PC"
                                           << "ahmet";
-        QTest::newRow("15 characters") << "abcdefghijklmno" << "abcdefghijklmno"
-                                       << "ABCDEFGHIJKLMNO" << "abcdefghijklmno";
-        QTest::newRow("16 characters") << "abcdefghijklmnop" << "abcdefghijklmnop" << ""
+        QTest::newRow("15 characters") << "abcdefghijklmno"
+                                       << "abcdefghijklmno"
+                                       << "ABCDEFGHIJKLMNO"
+                                       << "abcdefghijklmno";
+        QTest::newRow("16 characters") << "abcdefghijklmnop"
+                                       << "abcdefghijklmnop"
+                                       << ""
                                        << "";
-        QTest::newRow("unavailable") << "" << "" << "" << "";
+        QTest::newRow("unavailable") << ""
+                                     << ""
+                                     << ""
+                                     << "";
     }
 
     void names()
@@ -212,7 +221,8 @@ private slots:
         if (layout == QLatin1String("device"))
             writeFile(sys + "/block/sda/device/serial", "nvme-serial 01 \n");
         if (layout == QLatin1String("vpd"))
-            writeFile(sys + "/block/sda/device/vpd_pg80", QByteArray("\x00\x80\x00\x08ZA1B2C3D", 12));
+            writeFile(sys + "/block/sda/device/vpd_pg80",
+                      QByteArray("\x00\x80\x00\x08ZA1B2C3D", 12));
         QTEST(LinuxWorkstationSources(sys, udev).diskSerialRows(), "rows");
     }
 
@@ -228,8 +238,8 @@ private slots:
         writeFile(net + "tun0/address", "\n");
         writeFile(net + "wlan0/ifindex", "3\n");
         writeFile(net + "wlan0/address", "a0:b1:c2:d3:e4:f5\n");
-        const auto list = LinuxWorkstationSources(root.filePath(QStringLiteral("sys")))
-                              .adapterAddresses();
+        const auto list =
+            LinuxWorkstationSources(root.filePath(QStringLiteral("sys"))).adapterAddresses();
         QCOMPARE(list.size(), 4);
         QCOMPARE(list[0], std::optional(QByteArray(6, '\0')));
         QCOMPARE(list[1], std::nullopt); // no hardware address
@@ -244,8 +254,11 @@ private slots:
         QVERIFY(BilgisayarAdiAl() == BilgisayarAdiAl().toUpper());
         QCOMPARE(QHostAddress(YerelIpAl()).protocol(), QAbstractSocket::IPv4Protocol);
         const QString mac = MacAdresiAl();
-        QVERIFY2(mac.isEmpty() || QRegularExpression(QStringLiteral("^([0-9A-F]{2}-){5}[0-9A-F]{2}$"))
-                                      .match(mac).hasMatch(), qPrintable(mac));
+        QVERIFY2(mac.isEmpty() ||
+                     QRegularExpression(QStringLiteral("^([0-9A-F]{2}-){5}[0-9A-F]{2}$"))
+                         .match(mac)
+                         .hasMatch(),
+                 qPrintable(mac));
         QVERIFY(!BilgisayarIdAl().contains(QLatin1Char(' ')));
     }
 

@@ -1,8 +1,8 @@
 #include "LocalHttpServer.h"
 #include "RecordingSeams.h"
 #include "ScriptedPresenter.h"
-#include "TestFiles.h"
 #include "Tdosyaindir.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QLabel>
@@ -86,8 +86,8 @@ private slots:
         QTest::newRow("half of 4 MiB")
             << 4 * MiB << 2 * MiB << "Bilgi: %50,00  İndirilen: 2,00/4,00 Mb" << int(4 * MiB)
             << int(2 * MiB);
-        QTest::newRow("a third")
-            << 3000LL << 1000LL << "Bilgi: %33,33  İndirilen: 0,00/0,00 Mb" << 3000 << 1000;
+        QTest::newRow("a third") << 3000LL << 1000LL << "Bilgi: %33,33  İndirilen: 0,00/0,00 Mb"
+                                 << 3000 << 1000;
         QTest::newRow("beyond the bar's integers, no grouping")
             << 3072 * MiB << 1536 * MiB << "Bilgi: %50,00  İndirilen: 1536,00/3072,00 Mb"
             << int(3 * MiB) << int(1536 * 1024);
@@ -208,17 +208,17 @@ private slots:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QByteArray>("headers");
         QTest::addColumn<QString>("error");
-        QTest::newRow("error page") << QByteArray("404 Not Found")
-                                    << QByteArray("<html><body>Sayfa yok</body></html>")
-                                    << QByteArray() << "Sunucu yanıtı: HTTP 404 Not Found";
-        QTest::newRow("server error") << QByteArray("500 Internal Server Error")
-                                      << QByteArray("<html>hata</html>") << QByteArray()
-                                      << "Sunucu yanıtı: HTTP 500 Internal Server Error";
-        QTest::newRow("empty body") << QByteArray("200 OK") << QByteArray() << QByteArray()
-                                    << "Sunucudan boş dosya geldi";
-        QTest::newRow("damaged gzip") << QByteArray("200 OK") << QByteArray("MZ not gzip")
-                                      << QByteArray("Content-Encoding: gzip\r\n")
-                                      << "Sıkıştırılmış dosya açılamadı (gzip)";
+        QTest::newRow("error page")
+            << QByteArray("404 Not Found") << QByteArray("<html><body>Sayfa yok</body></html>")
+            << QByteArray() << "Sunucu yanıtı: HTTP 404 Not Found";
+        QTest::newRow("server error")
+            << QByteArray("500 Internal Server Error") << QByteArray("<html>hata</html>")
+            << QByteArray() << "Sunucu yanıtı: HTTP 500 Internal Server Error";
+        QTest::newRow("empty body")
+            << QByteArray("200 OK") << QByteArray() << QByteArray() << "Sunucudan boş dosya geldi";
+        QTest::newRow("damaged gzip")
+            << QByteArray("200 OK") << QByteArray("MZ not gzip")
+            << QByteArray("Content-Encoding: gzip\r\n") << "Sıkıştırılmış dosya açılamadı (gzip)";
         QTest::newRow("encoding not asked for")
             << QByteArray("200 OK") << QByteArray("MZ") << QByteArray("Content-Encoding: br\r\n")
             << "Desteklenmeyen içerik kodlaması: br";
@@ -237,7 +237,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(f.seams.exitCodes(), QList<int>({0}), 10000);
         QVERIFY(f.seams.opened().isEmpty());
         QVERIFY(!QFile::exists(f.dataHome.filePath(Target)));
-        QCOMPARE(f.presenter.texts(), QStringList(QStringLiteral("Hata Oluştu !\r\nHata: ") + error));
+        QCOMPARE(f.presenter.texts(),
+                 QStringList(QStringLiteral("Hata Oluştu !\r\nHata: ") + error));
         QCOMPARE(f.presenter.entries().first().shown, ScriptedPresenter::Shown::Error);
     }
 
@@ -246,7 +247,8 @@ private slots:
         Fixture f;
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
-        const QByteArray base = "http://127.0.0.1:" + QByteArray::number(closed.serverPort()) + "/";
+        const QByteArray base =
+            "http://127.0.0.1:" + QByteArray::number(closed.serverPort()) + "/";
         closed.close();
         qputenv("OTOKORVEL_DOWNLOAD_BASE", base);
         Tdosyaindir w(nullptr, 10);
@@ -264,10 +266,10 @@ private slots:
         f.server.respond("200 OK", installerBytes());
         f.server.holdAfter(MiB);
         Tdosyaindir w(nullptr, 10);
-        w.show();
+        w.show(); // starts even where the window is never activated
+        QTRY_COMPARE(f.server.requests().size(), 1);
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_COMPARE(f.server.requests().size(), 1);
 
         QWidget other;
         other.show();
@@ -295,13 +297,12 @@ private slots:
         QVERIFY(QDir(f.dataHome.path()).mkpath(Target + QStringLiteral("/busy")));
         Tdosyaindir w(nullptr, 10);
         w.show();
-        w.FormActivate();
         QTRY_COMPARE_WITH_TIMEOUT(f.presenter.entries().size(), 1, 10000);
         QCOMPARE(f.presenter.entries().first().shown, ScriptedPresenter::Shown::Error);
-        QVERIFY2(f.presenter.texts().first().startsWith(
-                     QStringLiteral("\"%1\" dosyası yazılamadı: ")
-                         .arg(f.dataHome.filePath(Target))),
-                 qPrintable(f.presenter.texts().first()));
+        QVERIFY2(
+            f.presenter.texts().first().startsWith(
+                QStringLiteral("\"%1\" dosyası yazılamadı: ").arg(f.dataHome.filePath(Target))),
+            qPrintable(f.presenter.texts().first()));
         QVERIFY(f.seams.events().isEmpty());
 
         w.FormActivate();
