@@ -1,4 +1,5 @@
 #include "AppError.h"
+#include "FakeWorkstationSources.h"
 #include "Folders.h"
 #include "LinuxWorkstationSources.h"
 #include "TestFiles.h"
@@ -12,32 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-/// Sources answering from fields; installed for its lifetime.
-class FakeSources : public WorkstationSources
-{
-public:
-    FakeSources() { install(this); }
-    ~FakeSources() override { install(nullptr); }
-
-    QString computerName() const override { return m_computer; }
-    QString userName() const override { return m_user; }
-    QString localIpv4() const override { return m_ip; }
-    QStringList diskSerialRows() const override
-    {
-        if (m_diskFails)
-            throw AppError(QStringLiteral("Yönetim hizmetine bağlanılamadı"));
-        return m_serials;
-    }
-    QList<std::optional<QByteArray>> adapterAddresses() const override { return m_adapters; }
-
-    QString m_computer;
-    QString m_user;
-    QString m_ip;
-    QStringList m_serials;
-    bool m_diskFails = false;
-    QList<std::optional<QByteArray>> m_adapters;
-};
 
 /// Adapters written as hex addresses, "fail" for a failed status query.
 QList<std::optional<QByteArray>> adapters(const QStringList& list)
@@ -106,7 +81,7 @@ private slots:
         QFETCH(QStringList, serials);
         QFETCH(bool, diskFails);
         QFETCH(QStringList, adapterList);
-        FakeSources sources;
+        FakeWorkstationSources sources;
         sources.m_serials = serials;
         sources.m_diskFails = diskFails;
         sources.m_adapters = adapters(adapterList);
@@ -115,7 +90,7 @@ private slots:
 
     void diskSerialRaisesWhenQueryFails()
     {
-        FakeSources sources;
+        FakeWorkstationSources sources;
         sources.m_diskFails = true;
         QVERIFY_THROWS_EXCEPTION(AppError, DiskSeriNoAl());
         sources.m_diskFails = false;
@@ -124,7 +99,7 @@ private slots:
 
     void computedOnEveryCall()
     {
-        FakeSources sources;
+        FakeWorkstationSources sources;
         sources.m_serials = {"ONE"};
         QCOMPARE(BilgisayarIdAl(), QStringLiteral("ONE"));
         sources.m_serials = {"TWO"};
@@ -170,7 +145,7 @@ private slots:
     {
         QFETCH(QString, host);
         QFETCH(QString, user);
-        FakeSources sources;
+        FakeWorkstationSources sources;
         sources.m_computer = host;
         sources.m_user = user;
         QTEST(BilgisayarAdiAl(), "computerName");
@@ -179,7 +154,7 @@ private slots:
 
     void localAddress()
     {
-        FakeSources sources;
+        FakeWorkstationSources sources;
         QCOMPARE(YerelIpAl(), QStringLiteral("127.0.0.1")); // resolves to nothing
         sources.m_ip = QStringLiteral("192.168.1.20");
         QCOMPARE(YerelIpAl(), QStringLiteral("192.168.1.20"));

@@ -1,5 +1,6 @@
 #include "LocalHttpServer.h"
 #include "Tformistekyeni.h"
+#include "WebEngineTestMain.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -64,16 +65,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    // Chromium's sandbox is unavailable to root and in many containers; the tests load
-    // only their own local page.
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestFormistekyeni test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+WEBENGINE_TEST_MAIN(TestFormistekyeni)
 
 #include "tst_formistekyeni.moc"

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QApplication>
+#include <QtTest>
+
+/// QTEST_MAIN for test programs that open embedded browser windows. Chromium's sandbox is
+/// unavailable to root and in many containers; the tests load only local pages.
+#define WEBENGINE_TEST_MAIN(TestClass)                                                       \
+    int main(int argc, char** argv)                                                          \
+    {                                                                                        \
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");                 \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                          \
+        QApplication app(argc, argv);                                                        \
+        TestClass test;                                                                      \
+        QTEST_SET_MAIN_SOURCE_PATH                                                           \
+        return QTest::qExec(&test, argc, argv);                                              \
+    }
