@@ -3,7 +3,9 @@
 #include "JsonRecordReader.h"
 #include "JsonRecordWriter.h"
 #include "MethodCatalogue.h"
+#include "RemoteConnection.h"
 #include "RemoteError.h"
+#include "TServerMethods1Client.h"
 
 #include <stdexcept>
 
@@ -11,10 +13,24 @@ ServerFixture::ServerFixture(const QStringList& extraArgs) : m_server(extraArgs)
 
 WireCodec::Result ServerFixture::call(const QString& method, std::vector<WireValue> inputs)
 {
-    WireClient client(m_server.port());
-    if (!client.open())
-        throw RemoteError(RemoteError::Kind::Connection, QStringLiteral("open failed"));
-    return client.call(method, std::move(inputs));
+    // Through the client's own connection and proxy, so every method test is a round trip
+    // of the real client layer too.
+    RemoteConnection connection;
+    connection.HostName = QStringLiteral("127.0.0.1");
+    connection.Port = QString::number(m_server.port());
+    connection.Open();
+    TServerMethods1Client proxy(connection);
+    ServerMethodCommand& command = proxy.Invoke(method, std::move(inputs));
+    const MethodSignature& signature = command.Signature();
+    WireCodec::Result result;
+    for (int pos = 0; pos <= signature.resultPosition(); ++pos) {
+        const bool answered = pos == signature.resultPosition()
+                                  ? signature.result != WireTag::Null
+                                  : signature.params[pos].out;
+        if (answered)
+            result.values.emplace_back(pos, std::move(command.Parameter(pos)));
+    }
+    return result;
 }
 
 WireValue ServerFixture::result(const QString& method, std::vector<WireValue> inputs)
