@@ -19,8 +19,8 @@ enum class CellKind {
 /// data sets that take their columns from every server result keep their layout.
 struct GridColumn
 {
-    QString fieldName; // empty for a drawn column that is bound to no field
-    QString caption;   // header text; the field name is shown when empty
+    QString fieldName{}; // empty for a drawn column that is bound to no field
+    QString caption{};   // header text; the field name is shown when empty
     int Tag = 1;       // width weight of the weighted-width rule
     bool visible = true;
     bool offered = true; // listed in the quick column customization menu
@@ -29,8 +29,8 @@ struct GridColumn
     Qt::Alignment headerAlignment = Qt::AlignCenter;
     bool wordWrap = true;
     CellKind kind = CellKind::Text;
-    QHash<int, int> imageIndexes;     // Icon cells: value → image list index
-    QHash<int, QString> valueCaptions; // texts for values in header filters (Icon, CheckBox)
+    QHash<int, int> imageIndexes{};     // Icon cells: value → image list index
+    QHash<int, QString> valueCaptions{}; // texts for values in header filters (Icon, CheckBox)
     bool focusable = true;
     bool filterable = true;        // offers a header filter button
     bool incrementalSearch = true; // typing searches this column when it has the focus

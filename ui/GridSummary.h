@@ -9,6 +9,6 @@ enum class SummaryKind { Count, Sum, Average };
 /// computed from that column's values.
 struct GridSummary
 {
-    QString column;
+    QString column{};
     SummaryKind kind = SummaryKind::Count;
 };

@@ -28,6 +28,8 @@ QString SummaryCalculator::text(const DataSetModel& model, int column, SummaryKi
     if (field < 0)
         return {};
     const DataColumn& data = model.dataSet()->Data().column(field);
+    if (isBytesType(data.type()))
+        return {}; // no sum or average of text
     double sum = 0;
     int values = 0;
     for (int row : rows) {
