@@ -93,7 +93,9 @@ public:
 
     // Summaries.
     void setFooterSummaries(QList<GridSummary> summaries);
+    const QList<GridSummary>& footerSummaries() const { return m_footerSummaries; }
     void setFooterVisible(bool visible);
+    bool isFooterVisible() const { return m_footerVisible; }
     /// The footer's text under a column, computed now (empty when the column is hidden or
     /// has no summary).
     QString footerText(const QString& key) const;

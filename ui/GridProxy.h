@@ -62,6 +62,7 @@ public:
     void setGroupColumn(int column);
     int groupColumn() const { return m_groupColumn; }
     void setGroupSummaries(QList<GridSummary> summaries);
+    const QList<GridSummary>& groupSummaries() const { return m_groupSummaries; }
     int groupCount() const { return static_cast<int>(m_groups.size()); }
     const Group& group(int g) const { return m_groups[g]; }
     bool isGroupExpanded(int g) const;

@@ -4,32 +4,17 @@
 #include "DataSetModel.h"
 #include "DisplayFormat.h"
 
-namespace {
-
-QString formatted(const DataSetModel& model, int field, double value)
-{
-    QString pattern = model.dataSet()->DisplayFormat(field);
-    if (pattern.isEmpty()) {
-        const FieldType type = model.dataSet()->Data().column(field).type();
-        pattern = type == FieldType::Currency ? QStringLiteral("#,##0.00")
-                                              : QStringLiteral("0.##");
-    }
-    return DisplayFormat::format(pattern, value);
-}
-
-} // namespace
-
-QString SummaryCalculator::text(const DataSetModel& model, int column, SummaryKind kind,
-                                std::span<const int> rows)
+std::optional<double> SummaryCalculator::value(const DataSetModel& model, int column,
+                                               SummaryKind kind, std::span<const int> rows)
 {
     if (kind == SummaryKind::Count)
-        return QString::number(rows.size());
+        return static_cast<double>(rows.size());
     const int field = model.fieldOf(column);
     if (field < 0)
-        return {};
+        return std::nullopt;
     const DataColumn& data = model.dataSet()->Data().column(field);
     if (isBytesType(data.type()))
-        return {}; // no sum or average of text
+        return std::nullopt;
     double sum = 0;
     int values = 0;
     for (int row : rows) {
@@ -38,7 +23,25 @@ QString SummaryCalculator::text(const DataSetModel& model, int column, SummaryKi
         sum += data.numberAt(row);
         ++values;
     }
-    if (kind == SummaryKind::Average && values == 0)
+    if (kind == SummaryKind::Sum)
+        return sum;
+    return values == 0 ? std::nullopt : std::optional(sum / values);
+}
+
+QString SummaryCalculator::text(const DataSetModel& model, int column, SummaryKind kind,
+                                std::span<const int> rows)
+{
+    const std::optional<double> v = value(model, column, kind, rows);
+    if (!v)
         return {};
-    return formatted(model, field, kind == SummaryKind::Sum ? sum : sum / values);
+    if (kind == SummaryKind::Count)
+        return QString::number(rows.size());
+    const int field = model.fieldOf(column);
+    QString pattern = model.dataSet()->DisplayFormat(field);
+    if (pattern.isEmpty()) {
+        const FieldType type = model.dataSet()->Data().column(field).type();
+        pattern = type == FieldType::Currency ? QStringLiteral("#,##0.00")
+                                              : QStringLiteral("0.##");
+    }
+    return DisplayFormat::format(pattern, *v);
 }
