@@ -19,7 +19,8 @@ std::vector<T> readArray(ByteReader& in, int rows)
 {
     const QByteArrayView raw = in.bytes(static_cast<qsizetype>(rows) * sizeof(T));
     std::vector<T> values(rows);
-    std::memcpy(values.data(), raw.data(), raw.size());
+    if (rows > 0)
+        std::memcpy(values.data(), raw.data(), raw.size());
     return values;
 }
 
