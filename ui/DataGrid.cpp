@@ -410,6 +410,7 @@ void DataGrid::refreshFooter()
 {
     m_footerTimer.stop();
     QHash<int, QString> texts;
+    QHash<int, Qt::Alignment> alignments;
     const std::vector<int>& rows = m_proxy->orderedRows();
     for (const GridSummary& s : m_footerSummaries) {
         const int c = keyColumn(s.column);
@@ -417,7 +418,10 @@ void DataGrid::refreshFooter()
             continue;
         const QString text = SummaryCalculator::text(*m_model, c, s.kind, rows);
         texts[c] = texts.contains(c) ? texts[c] + QLatin1Char('\n') + text : text;
+        if (s.kind != SummaryKind::Count)
+            alignments[c] = Qt::AlignRight; // amounts line up on the right
     }
+    m_footer->setAlignments(alignments);
     m_footer->setTexts(texts);
     m_footer->setVisible(m_footerVisible && !m_footerSummaries.isEmpty());
 }

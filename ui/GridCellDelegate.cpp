@@ -100,11 +100,23 @@ void GridCellDelegate::paintText(QPainter* p, const QRect& rect, const QModelInd
     const QString text = index.data(Qt::DisplayRole).toString();
     const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
     p->setClipRect(rect);
+    drawFitted(p, rect, alignment, text, wrap);
+}
+
+void GridCellDelegate::drawFitted(QPainter* p, const QRect& rect, Qt::Alignment alignment,
+                                  const QString& text, bool wrap)
+{
+    const QFontMetrics metrics = p->fontMetrics();
     if (wrap) {
-        p->drawText(rect, int(alignment) | Qt::TextWordWrap, text);
-        return;
+        const QRect needed = metrics.boundingRect(rect, int(alignment) | Qt::TextWordWrap, text);
+        if (needed.width() <= rect.width()) {
+            p->drawText(rect, int(alignment) | Qt::TextWordWrap, text);
+            return;
+        }
     }
-    const QString line = p->fontMetrics().elidedText(text, Qt::ElideRight, rect.width());
+    // A word wider than the cell: one line ending in an ellipsis rather than cut letters.
+    const QString line = metrics.elidedText(QString(text).replace(u'\n', u' '), Qt::ElideRight,
+                                            rect.width());
     p->drawText(rect, int(alignment) | Qt::TextSingleLine, line);
 }
 

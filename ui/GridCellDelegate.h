@@ -22,6 +22,9 @@ public:
 
     /// Width of the expand/collapse mark at the left of a group row.
     static constexpr int groupMarkWidth = 22;
+    /// Draws text wrapped when every word fits the width, else as one elided line.
+    static void drawFitted(QPainter* p, const QRect& rect, Qt::Alignment alignment,
+                           const QString& text, bool wrap);
 
 private:
     void paintDataCell(QPainter* p, const QStyleOptionViewItem& option,

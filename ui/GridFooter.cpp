@@ -18,6 +18,19 @@ GridFooter::GridFooter(QTableView* view, const DataSetModel* model, QWidget* par
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
+void GridFooter::setAlignments(QHash<int, Qt::Alignment> alignments)
+{
+    m_alignments = std::move(alignments);
+    update();
+}
+
+Qt::Alignment GridFooter::alignmentOf(int column) const
+{
+    const auto it = m_alignments.constFind(column);
+    return it != m_alignments.cend() ? it.value()
+                                     : m_model->column(column).alignment & Qt::AlignHorizontal_Mask;
+}
+
 void GridFooter::setTexts(QHash<int, QString> texts)
 {
     if (texts == m_texts)
@@ -49,9 +62,6 @@ void GridFooter::paintEvent(QPaintEvent*)
     const QHeaderView* header = m_view->horizontalHeader();
     const int left = mapFromGlobal(m_view->viewport()->mapToGlobal(QPoint(0, 0))).x();
     p.setClipRect(QRect(left, 0, m_view->viewport()->width(), height()));
-    QFont bold = font();
-    bold.setBold(true);
-    p.setFont(bold);
     for (auto it = m_texts.cbegin(); it != m_texts.cend(); ++it) {
         const int column = it.key();
         if (header->isSectionHidden(column) || it.value().isEmpty())
@@ -61,8 +71,8 @@ void GridFooter::paintEvent(QPaintEvent*)
         p.setPen(QColor(190, 195, 204));
         p.setBrush(QColor(246, 247, 249));
         p.drawRect(cell.adjusted(1, 0, -2, -1));
-        const auto alignment = m_model->column(column).alignment & Qt::AlignHorizontal_Mask;
         p.setPen(QColor(30, 34, 40));
-        p.drawText(cell.adjusted(5, 0, -5, 0), int(alignment | Qt::AlignVCenter), it.value());
+        p.drawText(cell.adjusted(4, 0, -4, 0), int(alignmentOf(column) | Qt::AlignVCenter),
+                   it.value());
     }
 }

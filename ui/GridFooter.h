@@ -18,6 +18,8 @@ public:
     /// Summary texts by column; several summaries of one column are separated by '\n'.
     void setTexts(QHash<int, QString> texts);
     const QHash<int, QString>& texts() const { return m_texts; }
+    /// Horizontal alignment of a column's summaries (the column's own when not given).
+    void setAlignments(QHash<int, Qt::Alignment> alignments);
     QSize sizeHint() const override;
 
 protected:
@@ -25,8 +27,10 @@ protected:
 
 private:
     int lineCount() const;
+    Qt::Alignment alignmentOf(int column) const;
 
     QTableView* m_view;
     const DataSetModel* m_model;
     QHash<int, QString> m_texts;
+    QHash<int, Qt::Alignment> m_alignments;
 };

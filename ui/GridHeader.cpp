@@ -1,6 +1,7 @@
 #include "GridHeader.h"
 
 #include "DataSetModel.h"
+#include "GridCellDelegate.h"
 #include "GridPaintOptions.h"
 #include "GridProxy.h"
 
@@ -22,6 +23,7 @@ GridHeader::GridHeader(const GridProxy* proxy, const GridPaintOptions* options, 
     setHighlightSections(false);
     setDefaultAlignment(Qt::AlignCenter);
     setSectionsMovable(false);
+    setMouseTracking(true);
 }
 
 void GridHeader::setFilterButtonsVisible(bool visible)
@@ -76,11 +78,9 @@ void GridHeader::paintSection(QPainter* p, const QRect& rect, int logicalIndex) 
     p->setPen(text.isValid() ? QColor(text.red(), text.green(), text.blue(), 70) : Qt::gray);
     p->drawLine(rect.topRight(), rect.bottomRight());
     QRect captionRect = rect.adjusted(4, 2, -4, -2);
-    if (hasFilterButton(logicalIndex)) {
-        const bool active = m_proxy->columnFilter(logicalIndex).has_value();
-        paintFilterButton(p, buttonRect(rect), active);
+    const bool active = m_proxy->columnFilter(logicalIndex).has_value();
+    if (active)
         captionRect.setRight(buttonRect(rect).left() - 1);
-    }
     if (isSortIndicatorShown() && sortIndicatorSection() == logicalIndex) {
         paintSortMark(p, QRect(captionRect.right() - sortMarkWidth, rect.top(), sortMarkWidth,
                                rect.height()));
@@ -93,7 +93,14 @@ void GridHeader::paintSection(QPainter* p, const QRect& rect, int logicalIndex) 
                 : int(Qt::AlignCenter);
     const QString caption =
         model() ? model()->headerData(logicalIndex, Qt::Horizontal).toString() : QString();
-    p->drawText(captionRect, alignment | Qt::TextWordWrap, caption);
+    GridCellDelegate::drawFitted(p, captionRect, Qt::Alignment(alignment), caption, true);
+    if (hasFilterButton(logicalIndex) && (active || logicalIndex == m_hovered)) {
+        // Drawn over the caption on hover, so narrow columns keep their caption.
+        const QRect button = buttonRect(rect);
+        p->fillRect(button.adjusted(0, 1, 0, -1), style.isSet() ? style.background.lighter(125)
+                                                                : palette().color(QPalette::Light));
+        paintFilterButton(p, button, active);
+    }
     p->restore();
 }
 
@@ -134,8 +141,7 @@ QSize GridHeader::sectionSizeFromContents(int logicalIndex) const
     const QFont f = m_options->styles.header.font.value_or(font());
     const QString caption =
         model() ? model()->headerData(logicalIndex, Qt::Horizontal).toString() : QString();
-    size.setWidth(QFontMetrics(f).horizontalAdvance(caption) + 12 + sortMarkWidth +
-                  (hasFilterButton(logicalIndex) ? buttonWidth : 0));
+    size.setWidth(QFontMetrics(f).horizontalAdvance(caption) + 12 + sortMarkWidth);
     return size;
 }
 
@@ -150,6 +156,23 @@ void GridHeader::mousePressEvent(QMouseEvent* event)
         return;
     }
     QHeaderView::mousePressEvent(event);
+}
+
+void GridHeader::mouseMoveEvent(QMouseEvent* event)
+{
+    const int hovered = logicalIndexAt(event->position().toPoint());
+    if (hovered != m_hovered) {
+        m_hovered = hovered;
+        viewport()->update();
+    }
+    QHeaderView::mouseMoveEvent(event);
+}
+
+void GridHeader::leaveEvent(QEvent* event)
+{
+    m_hovered = -1;
+    viewport()->update();
+    QHeaderView::leaveEvent(event);
 }
 
 void GridHeader::mouseReleaseEvent(QMouseEvent* event)

@@ -32,6 +32,8 @@ protected:
     QSize sectionSizeFromContents(int logicalIndex) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     bool hasFilterButton(int logicalIndex) const;
@@ -43,5 +45,6 @@ private:
     const GridPaintOptions* m_options;
     bool m_filterButtons = true;
     bool m_swallowRelease = false;
+    int m_hovered = -1; // filter buttons show on the hovered column and on filtered ones
     int m_height = 0;
 };

@@ -418,18 +418,23 @@ QImage ArtworkPainter::stockStatus(int code)
 
 QList<QImage> ArtworkPainter::busyFrames()
 {
+    // GIF has no partial transparency: the fading dots are mixed with the search bar's
+    // colour instead of being made translucent.
     constexpr int frames = 12;
+    const QColor bar(228, 231, 236);
+    const QColor dot(31, 122, 184);
     QList<QImage> list;
     for (int f = 0; f < frames; ++f) {
-        list << paint({28, 27}, [f](QPainter& p) {
+        list << paint({28, 27}, [&, f](QPainter& p) {
             for (int i = 0; i < frames; ++i) {
                 const int age = (f - i + frames) % frames;
+                const qreal strength = std::max(0.15, 1.0 - age / 8.0);
                 const qreal a = i * 2 * M_PI / frames - M_PI / 2;
-                QColor c(48, 120, 210);
-                c.setAlpha(age == 0 ? 255 : std::max(0, 230 - age * 26));
                 p.setPen(Qt::NoPen);
-                p.setBrush(c);
-                p.drawEllipse(QPointF(14 + 9.5 * qCos(a), 13.5 + 9.5 * qSin(a)), 2.2, 2.2);
+                p.setBrush(QColor::fromRgbF(bar.redF() + (dot.redF() - bar.redF()) * strength,
+                                            bar.greenF() + (dot.greenF() - bar.greenF()) * strength,
+                                            bar.blueF() + (dot.blueF() - bar.blueF()) * strength));
+                p.drawEllipse(QPointF(14 + 9.5 * qCos(a), 13.5 + 9.5 * qSin(a)), 2.4, 2.4);
             }
         });
     }
@@ -466,6 +471,6 @@ QList<ArtworkPainter::Entry> ArtworkPainter::all()
     add("select-none.png", checkBoxPicture(false));
     add("logo.png", logo());
     entries.append({QStringLiteral("busy.gif"),
-                    GifWriter::encode(busyFrames(), 8, QColor(240, 242, 245))});
+                    GifWriter::encode(busyFrames(), 8, QColor(228, 231, 236))});
     return entries;
 }

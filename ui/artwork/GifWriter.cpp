@@ -2,15 +2,16 @@
 
 #include <QHash>
 #include <QRgb>
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <numeric>
+#include <vector>
 
 namespace {
 
 constexpr int paletteSize = 256;
 constexpr int transparentIndex = 255;
-constexpr int cubeSteps = 6;
-constexpr int greySteps = 39; // 216 cube colours + 39 greys + 1 transparent = 256
 constexpr int minCodeSize = 8;
 constexpr int clearCode = 1 << minCodeSize;
 constexpr int endCode = clearCode + 1;
@@ -20,17 +21,48 @@ constexpr int codesPerClear = 250;
 
 using Palette = std::array<QRgb, paletteSize>;
 
-Palette makePalette()
+QRgb flatten(QRgb c, QColor matte)
 {
+    const int a = qAlpha(c);
+    auto mix = [a](int fg, int bg) { return (fg * a + bg * (255 - a)) / 255; };
+    return qRgb(mix(qRed(c), matte.red()), mix(qGreen(c), matte.green()),
+                mix(qBlue(c), matte.blue()));
+}
+
+/// The 255 most frequent colours of all frames, counted in 15-bit buckets (each bucket
+/// stands for the average of its pixels); the last entry is the transparent colour.
+Palette makePalette(const QList<QImage>& frames, QColor matte)
+{
+    struct Bucket
+    {
+        qint64 count = 0, r = 0, g = 0, b = 0;
+    };
+    std::vector<Bucket> buckets(1 << 15);
+    for (const QImage& frame : frames) {
+        const QImage argb = frame.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < argb.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+            for (int x = 0; x < argb.width(); ++x) {
+                if (qAlpha(line[x]) < 128)
+                    continue;
+                const QRgb c = flatten(line[x], matte);
+                Bucket& k = buckets[(qRed(c) >> 3) << 10 | (qGreen(c) >> 3) << 5 | qBlue(c) >> 3];
+                ++k.count;
+                k.r += qRed(c);
+                k.g += qGreen(c);
+                k.b += qBlue(c);
+            }
+        }
+    }
+    std::vector<int> order(buckets.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::partial_sort(order.begin(), order.begin() + transparentIndex, order.end(),
+                      [&buckets](int a, int b) { return buckets[a].count > buckets[b].count; });
     Palette p{};
-    int i = 0;
-    for (int r = 0; r < cubeSteps; ++r)
-        for (int g = 0; g < cubeSteps; ++g)
-            for (int b = 0; b < cubeSteps; ++b)
-                p[i++] = qRgb(r * 51, g * 51, b * 51);
-    for (int k = 0; k < greySteps; ++k) {
-        const int v = 6 + k * 248 / greySteps;
-        p[i++] = qRgb(v, v, v);
+    for (int i = 0; i < transparentIndex; ++i) {
+        const Bucket& k = buckets[order[i]];
+        p[i] = k.count == 0 ? qRgb(0, 0, 0)
+                            : qRgb(int(k.r / k.count), int(k.g / k.count), int(k.b / k.count));
     }
     p[transparentIndex] = qRgb(0, 0, 0);
     return p;
@@ -51,14 +83,6 @@ int nearest(const Palette& palette, QRgb c)
         }
     }
     return best;
-}
-
-QRgb flatten(QRgb c, QColor matte)
-{
-    const int a = qAlpha(c);
-    auto mix = [a](int fg, int bg) { return (fg * a + bg * (255 - a)) / 255; };
-    return qRgb(mix(qRed(c), matte.red()), mix(qGreen(c), matte.green()),
-                mix(qBlue(c), matte.blue()));
 }
 
 /// Packs variable-width codes least significant bit first and cuts them into sub-blocks.
@@ -171,7 +195,7 @@ QByteArray GifWriter::encode(const QList<QImage>& frames, int delayCs, QColor ma
 {
     if (frames.isEmpty())
         return {};
-    const Palette palette = makePalette();
+    const Palette palette = makePalette(frames, matte);
     const QSize size = frames.front().size();
     QByteArray out = header(size, palette);
     for (const QImage& frame : frames)

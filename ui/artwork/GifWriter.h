@@ -9,8 +9,8 @@
 /// and the busy animations and sample banners of the program are GIF pictures.
 ///
 /// Every frame is flattened onto `matte` (pixels at least half transparent become the
-/// transparent colour) and mapped to one fixed palette: a 6×6×6 colour cube plus grey
-/// steps. The image data is LZW-coded with literal codes only, which every decoder reads.
+/// transparent colour) and mapped to one palette of the 255 most frequent colours of all
+/// frames. The image data is LZW-coded with literal codes only, which every decoder reads.
 class GifWriter
 {
 public:
