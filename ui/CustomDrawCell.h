@@ -17,9 +17,9 @@ struct CustomDrawCell
 {
     QPainter* painter = nullptr;
     QRect rect;
-    RowValues row;     // the painted row's own values
+    RowValues row; // the painted row's own values
     bool selected = false;
-    int position = 0;  // the row's position in the grid's current order, from 0
+    int position = 0; // the row's position in the grid's current order, from 0
     const GridStyleSet* styles = nullptr;
     CellStyle style;
     QFont font;

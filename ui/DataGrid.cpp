@@ -441,8 +441,7 @@ QString DataGrid::footerText(const QString& key) const
 
 // --- sorting and filtering ----------------------------------------------------------------
 
-template <typename Change>
-void DataGrid::rearrange(Change change)
+template <typename Change> void DataGrid::rearrange(Change change)
 {
     m_keepFocus = true;
     change();
@@ -453,7 +452,8 @@ void DataGrid::onHeaderClicked(int column)
 {
     if (!m_sortingAllowed || !m_attached)
         return;
-    const bool again = m_proxy->sortColumn() == column && m_proxy->sortOrder() == Qt::AscendingOrder;
+    const bool again =
+        m_proxy->sortColumn() == column && m_proxy->sortOrder() == Qt::AscendingOrder;
     sortBy(m_model->column(column).key(), again ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
@@ -503,7 +503,8 @@ void DataGrid::showHeaderFilter(int column, QPoint below)
     QPoint at = below - QPoint(popup->width(), 0);
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
-        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - popup->width())));
+        at.setX(
+            std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - popup->width())));
     }
     popup->move(at);
     popup->show();
@@ -567,7 +568,8 @@ QString DataGrid::filterDescription() const
         const bool more = values.size() > descriptionValues;
         values = values.mid(0, descriptionValues);
         parts << m_model->column(c).headerText() + QStringLiteral(": ") +
-                     values.join(QStringLiteral(", ")) + (more ? QStringLiteral(", …") : QString());
+                     values.join(QStringLiteral(", ")) +
+                     (more ? QStringLiteral(", …") : QString());
     }
     return parts.join(QStringLiteral("; "));
 }
@@ -719,8 +721,8 @@ void DataGrid::focusGridRow(int row)
     if (!visible.contains(column))
         column = visible.isEmpty() ? 0 : visible.front();
     const QModelIndex index = m_proxy->index(row, column);
-    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                          QItemSelectionModel::Rows);
+    selection->setCurrentIndex(index,
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_view->scrollTo(index);
 }
 

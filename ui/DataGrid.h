@@ -174,8 +174,7 @@ private:
     void connectParts();
     void bindModel();
     void applyColumnLayout();
-    template <typename Change>
-    void rearrange(Change change);
+    template <typename Change> void rearrange(Change change);
     void rememberFocus();
     void restoreFocus();
     void focusGridRow(int row);

@@ -215,13 +215,18 @@ QVariant DataSetModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         return kind == CellKind::Text || kind == CellKind::Memo ? displayText(row, column)
                                                                 : QVariant();
-    case Qt::TextAlignmentRole: return static_cast<int>(m_columns[column].alignment);
+    case Qt::TextAlignmentRole:
+        return static_cast<int>(m_columns[column].alignment);
     case Qt::CheckStateRole:
         return kind == CellKind::CheckBox ? checkState(row, column) : QVariant();
-    case Qt::DecorationRole: return decoration(row, column);
-    case RawValueRole: return cellValue(row, column);
-    case SourceRowRole: return dataSetRow(row);
-    case FilterTextRole: return filterText(row, column);
+    case Qt::DecorationRole:
+        return decoration(row, column);
+    case RawValueRole:
+        return cellValue(row, column);
+    case SourceRowRole:
+        return dataSetRow(row);
+    case FilterTextRole:
+        return filterText(row, column);
     }
     return {};
 }

@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <vector>
 
-
 /// Shows a client data set as a table of declared grid columns. Cells are read from the
 /// data set when asked for, never copied; only decoded pictures are kept in a small cache.
 /// Without a data set (detached) the model has no rows.

@@ -36,9 +36,15 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 {
     painter->save();
     switch (m_proxy->rowKind(index.row())) {
-    case GridProxy::RowKind::GroupHeader: paintGroupHeader(painter, option, index); break;
-    case GridProxy::RowKind::GroupFooter: paintGroupFooter(painter, option, index); break;
-    case GridProxy::RowKind::Data: paintDataCell(painter, option, index); break;
+    case GridProxy::RowKind::GroupHeader:
+        paintGroupHeader(painter, option, index);
+        break;
+    case GridProxy::RowKind::GroupFooter:
+        paintGroupFooter(painter, option, index);
+        break;
+    case GridProxy::RowKind::Data:
+        paintDataCell(painter, option, index);
+        break;
     }
     painter->restore();
     paintGridLines(painter, option.rect);
@@ -49,8 +55,8 @@ void GridCellDelegate::paintDataCell(QPainter* p, const QStyleOptionViewItem& op
 {
     const bool selected = option.state & QStyle::State_Selected;
     const CellStyle& style = m_options->styles.rowStyle(index.row(), selected);
-    p->fillRect(option.rect, style.isSet() ? style.background
-                                           : option.palette.color(QPalette::Base));
+    p->fillRect(option.rect,
+                style.isSet() ? style.background : option.palette.color(QPalette::Base));
     if (paintCustom(p, option, index, style))
         return;
     p->setFont(fontOf(style, option.font));
@@ -58,12 +64,21 @@ void GridCellDelegate::paintDataCell(QPainter* p, const QStyleOptionViewItem& op
     const QRect inner = option.rect.adjusted(padding, 1, -padding, -1);
     const GridColumn& column = m_proxy->dataModel()->column(index.column());
     switch (column.kind) {
-    case CellKind::Text: paintText(p, inner, index, column.wordWrap); break;
-    case CellKind::Memo: paintText(p, inner, index, true); break;
-    case CellKind::CheckBox: paintCheck(p, option, index); break;
+    case CellKind::Text:
+        paintText(p, inner, index, column.wordWrap);
+        break;
+    case CellKind::Memo:
+        paintText(p, inner, index, true);
+        break;
+    case CellKind::CheckBox:
+        paintCheck(p, option, index);
+        break;
     case CellKind::Icon:
-    case CellKind::Picture: paintPicture(p, inner, index); break;
-    case CellKind::Custom: break;
+    case CellKind::Picture:
+        paintPicture(p, inner, index);
+        break;
+    case CellKind::Custom:
+        break;
     }
     if (m_options->focusRect && (option.state & QStyle::State_HasFocus)) {
         p->setPen(QPen(style.text, 1, Qt::DotLine));
@@ -115,8 +130,8 @@ void GridCellDelegate::drawFitted(QPainter* p, const QRect& rect, Qt::Alignment 
         }
     }
     // A word wider than the cell: one line ending in an ellipsis rather than cut letters.
-    const QString line = metrics.elidedText(QString(text).replace(u'\n', u' '), Qt::ElideRight,
-                                            rect.width());
+    const QString line =
+        metrics.elidedText(QString(text).replace(u'\n', u' '), Qt::ElideRight, rect.width());
     p->drawText(rect, int(alignment) | Qt::TextSingleLine, line);
 }
 
@@ -158,8 +173,8 @@ void GridCellDelegate::paintGroupHeader(QPainter* p, const QStyleOptionViewItem&
 {
     const bool selected = option.state & QStyle::State_Selected;
     const CellStyle& selection = m_options->styles.selection;
-    p->fillRect(option.rect, selected && selection.isSet() ? selection.background
-                                                           : groupBackground());
+    p->fillRect(option.rect,
+                selected && selection.isSet() ? selection.background : groupBackground());
     const int g = m_proxy->groupOf(index.row());
     const QRect mark(option.rect.left(), option.rect.top(), groupMarkWidth, option.rect.height());
     QPainterPath triangle;

@@ -5,7 +5,8 @@
 #include <Qt>
 
 /// How a grid cell shows its value.
-enum class CellKind {
+enum class CellKind
+{
     Text,     // label with the value's display text
     CheckBox, // checked for 1, unchecked for 0, greyed for any other value
     Icon,     // picture from the grid's image list, chosen by the integer value
@@ -21,7 +22,7 @@ struct GridColumn
 {
     QString fieldName{}; // empty for a drawn column that is bound to no field
     QString caption{};   // header text; the field name is shown when empty
-    int Tag = 1;       // width weight of the weighted-width rule
+    int Tag = 1;         // width weight of the weighted-width rule
     bool visible = true;
     bool offered = true; // listed in the quick column customization menu
     int width = 0;       // width in pixels at start; 0 leaves the default
@@ -29,7 +30,7 @@ struct GridColumn
     Qt::Alignment headerAlignment = Qt::AlignCenter;
     bool wordWrap = true;
     CellKind kind = CellKind::Text;
-    QHash<int, int> imageIndexes{};     // Icon cells: value → image list index
+    QHash<int, int> imageIndexes{};      // Icon cells: value → image list index
     QHash<int, QString> valueCaptions{}; // texts for values in header filters (Icon, CheckBox)
     bool focusable = true;
     bool filterable = true;        // offers a header filter button

@@ -66,8 +66,7 @@ public:
     }
     void number(int column, double value, const QString& numberFormat, bool bold = false)
     {
-        check(worksheet_write_number(m_sheet, m_row, column, value,
-                                     format(numberFormat, bold)));
+        check(worksheet_write_number(m_sheet, m_row, column, value, format(numberFormat, bold)));
     }
     void boolean(int column, bool value)
     {
@@ -178,10 +177,17 @@ private:
         const DataColumn& data = ds.Data().column(field);
         switch (data.type()) {
         case FieldType::String:
-        case FieldType::Memo: m_sheet.text(at, data.stringAt(row)); break;
-        case FieldType::Boolean: m_sheet.boolean(at, data.boolAt(row)); break;
-        case FieldType::Blob: break; // pictures and raw bytes stay out of the sheet
-        case FieldType::Date: m_sheet.number(at, data.doubleAt(row), QStringLiteral("dd.mm.yyyy")); break;
+        case FieldType::Memo:
+            m_sheet.text(at, data.stringAt(row));
+            break;
+        case FieldType::Boolean:
+            m_sheet.boolean(at, data.boolAt(row));
+            break;
+        case FieldType::Blob:
+            break; // pictures and raw bytes stay out of the sheet
+        case FieldType::Date:
+            m_sheet.number(at, data.doubleAt(row), QStringLiteral("dd.mm.yyyy"));
+            break;
         case FieldType::DateTime:
             m_sheet.number(at, data.doubleAt(row), QStringLiteral("dd.mm.yyyy hh:mm"));
             break;
@@ -189,7 +195,9 @@ private:
         case FieldType::Integer:
         case FieldType::LargeInt:
         case FieldType::Float:
-        case FieldType::Bcd: m_sheet.number(at, data.numberAt(row), numberFormat(field)); break;
+        case FieldType::Bcd:
+            m_sheet.number(at, data.numberAt(row), numberFormat(field));
+            break;
         }
     }
 
@@ -230,9 +238,8 @@ private:
             return;
         const auto value = SummaryCalculator::value(m_model, column, here.front().kind, rows);
         const int field = m_model.fieldOf(column);
-        const QString format = here.front().kind == SummaryKind::Count || field < 0
-                                   ? QString()
-                                   : numberFormat(field);
+        const QString format =
+            here.front().kind == SummaryKind::Count || field < 0 ? QString() : numberFormat(field);
         if (value)
             m_sheet.number(at, *value, format, true);
     }

@@ -27,8 +27,9 @@ void GridFooter::setAlignments(QHash<int, Qt::Alignment> alignments)
 Qt::Alignment GridFooter::alignmentOf(int column) const
 {
     const auto it = m_alignments.constFind(column);
-    return it != m_alignments.cend() ? it.value()
-                                     : m_model->column(column).alignment & Qt::AlignHorizontal_Mask;
+    return it != m_alignments.cend()
+               ? it.value()
+               : m_model->column(column).alignment & Qt::AlignHorizontal_Mask;
 }
 
 void GridFooter::setTexts(QHash<int, QString> texts)

@@ -97,8 +97,9 @@ void GridHeader::paintSection(QPainter* p, const QRect& rect, int logicalIndex) 
     if (hasFilterButton(logicalIndex) && (active || logicalIndex == m_hovered)) {
         // Drawn over the caption on hover, so narrow columns keep their caption.
         const QRect button = buttonRect(rect);
-        p->fillRect(button.adjusted(0, 1, 0, -1), style.isSet() ? style.background.lighter(125)
-                                                                : palette().color(QPalette::Light));
+        p->fillRect(button.adjusted(0, 1, 0, -1), style.isSet()
+                                                      ? style.background.lighter(125)
+                                                      : palette().color(QPalette::Light));
         paintFilterButton(p, button, active);
     }
     p->restore();

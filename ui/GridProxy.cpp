@@ -55,9 +55,9 @@ void GridProxy::rebuild()
     if (static_cast<int>(m_sorted.size()) != count) {
         std::vector<int> rows(count);
         std::iota(rows.begin(), rows.end(), 0);
-        m_sorted = m_sortColumn < 0 ? std::move(rows)
-                                    : SortKeys::sorted(*m_model, m_sortColumn, m_sortOrder,
-                                                       std::move(rows));
+        m_sorted = m_sortColumn < 0
+                       ? std::move(rows)
+                       : SortKeys::sorted(*m_model, m_sortColumn, m_sortOrder, std::move(rows));
     }
     m_ordered = filtered(m_sorted, -1);
     buildGroups();
@@ -73,8 +73,8 @@ std::vector<int> GridProxy::filtered(const std::vector<int>& rows, int skipColum
     for (int row : rows) {
         bool accepted = true;
         for (auto it = m_filters.cbegin(); accepted && it != m_filters.cend(); ++it)
-            accepted = it.key() == skipColumn ||
-                       it.value().contains(m_model->filterText(row, it.key()));
+            accepted =
+                it.key() == skipColumn || it.value().contains(m_model->filterText(row, it.key()));
         if (accepted)
             kept.push_back(row);
     }
@@ -255,8 +255,7 @@ int GridProxy::rowOfGroup(int g) const
 
 QModelIndex GridProxy::index(int row, int column, const QModelIndex& parent) const
 {
-    if (parent.isValid() || row < 0 || row >= rowCount() || column < 0 ||
-        column >= columnCount())
+    if (parent.isValid() || row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
         return {};
     return createIndex(row, column);
 }
@@ -431,7 +430,8 @@ void GridProxy::onRowsRemoved(const QModelIndex&, int first, int last)
     auto gone = [first, last](int row) { return row >= first && row <= last; };
     std::erase_if(m_sorted, gone);
     std::erase_if(m_ordered, gone);
-    std::erase_if(m_rows, [&gone](const Row& r) { return r.kind == RowKind::Data && gone(r.ref); });
+    std::erase_if(m_rows,
+                  [&gone](const Row& r) { return r.kind == RowKind::Data && gone(r.ref); });
     shiftRefs(last + 1, -(last - first + 1));
     if (m_resetting) {
         rebuild();
@@ -474,8 +474,8 @@ void GridProxy::onDataChanged(const QModelIndex& topLeft, const QModelIndex& bot
             groups.insert(groupOf(at));
     }
     for (int g : groups) {
-        const int footer = rowOfGroup(g) + (isGroupExpanded(g) ? m_groups[g].end -
-                                                                     m_groups[g].begin : 0) + 1;
+        const int footer =
+            rowOfGroup(g) + (isGroupExpanded(g) ? m_groups[g].end - m_groups[g].begin : 0) + 1;
         if (!m_groupSummaries.isEmpty() && footer < rowCount())
             emit dataChanged(index(footer, 0), index(footer, columnCount() - 1));
     }

@@ -26,7 +26,12 @@ class GridProxy : public QAbstractProxyModel
     Q_OBJECT
 
 public:
-    enum class RowKind : quint8 { Data, GroupHeader, GroupFooter };
+    enum class RowKind : quint8
+    {
+        Data,
+        GroupHeader,
+        GroupFooter
+    };
 
     /// A group: its text and its data rows as the range [begin, end) of orderedRows().
     struct Group
@@ -131,10 +136,10 @@ private:
     std::vector<int> m_sorted;  // every data-set row in sort order
     std::vector<int> m_ordered; // rows passing the filters, grouped
     std::vector<Group> m_groups;
-    std::vector<Row> m_rows;         // grid rows
-    std::vector<int> m_rowOfSource;  // data-set row → grid row or -1
-    std::vector<int> m_rowOfGroup;   // group → grid row of its header
-    bool m_resetting = false;        // a source change is passed on as a reset
+    std::vector<Row> m_rows;        // grid rows
+    std::vector<int> m_rowOfSource; // data-set row → grid row or -1
+    std::vector<int> m_rowOfGroup;  // group → grid row of its header
+    bool m_resetting = false;       // a source change is passed on as a reset
     std::pair<int, int> m_removing{-1, -1};
     mutable QHash<qint64, QString> m_footerTexts;
 };

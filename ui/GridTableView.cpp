@@ -26,8 +26,8 @@ void GridTableView::keyboardSearch(const QString& search)
 
 bool GridTableView::isGroupHeader(const QModelIndex& index) const
 {
-    return index.isValid() && index.data(RowKindRole).toInt() ==
-                                  static_cast<int>(GridProxy::RowKind::GroupHeader);
+    return index.isValid() &&
+           index.data(RowKindRole).toInt() == static_cast<int>(GridProxy::RowKind::GroupHeader);
 }
 
 void GridTableView::keyPressEvent(QKeyEvent* event)

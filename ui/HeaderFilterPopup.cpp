@@ -40,11 +40,11 @@ HeaderFilterPopup::HeaderFilterPopup(QWidget* parent)
 
     connect(m_searchEdit, &QLineEdit::textChanged, m_search,
             &QSortFilterProxyModel::setFilterFixedString);
-    connect(m_list, &QListView::clicked, this,
-            [this](const QModelIndex& index) { m_values->toggle(m_search->mapToSource(index).row()); });
-    connect(m_all, &QCheckBox::clicked, this, [this](bool checked) {
-        m_values->setAllChecked(checked);
+    connect(m_list, &QListView::clicked, this, [this](const QModelIndex& index) {
+        m_values->toggle(m_search->mapToSource(index).row());
     });
+    connect(m_all, &QCheckBox::clicked, this,
+            [this](bool checked) { m_values->setAllChecked(checked); });
     connect(m_values, &FilterValuesModel::checkedCountChanged, this,
             &HeaderFilterPopup::updateAllBox);
     connect(m_ok, &QPushButton::clicked, this, &HeaderFilterPopup::accept);

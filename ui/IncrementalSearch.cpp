@@ -13,8 +13,7 @@ int IncrementalSearch::find(const TextOf& textOf, int rowCount, int start, const
     for (int i = 0; i < rowCount; ++i) {
         const int row = (start + i) % rowCount;
         const QString text = textOf(row);
-        if (text.size() >= wanted.size() &&
-            locale.toUpper(text.left(wanted.size())) == wanted)
+        if (text.size() >= wanted.size() && locale.toUpper(text.left(wanted.size())) == wanted)
             return row;
     }
     return -1;

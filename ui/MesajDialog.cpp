@@ -20,10 +20,14 @@ int pointSize = 0; // 0: the application's font size
 QStyle::StandardPixmap iconOf(std::uint8_t kind)
 {
     switch (kind) {
-    case MessageKind::Warning: return QStyle::SP_MessageBoxWarning;
-    case MessageKind::Error: return QStyle::SP_MessageBoxCritical;
-    case MessageKind::Information: return QStyle::SP_MessageBoxInformation;
-    default: return QStyle::SP_MessageBoxQuestion;
+    case MessageKind::Warning:
+        return QStyle::SP_MessageBoxWarning;
+    case MessageKind::Error:
+        return QStyle::SP_MessageBoxCritical;
+    case MessageKind::Information:
+        return QStyle::SP_MessageBoxInformation;
+    default:
+        return QStyle::SP_MessageBoxQuestion;
     }
 }
 
@@ -109,10 +113,14 @@ QPushButton* MesajDialog::button(int number) const
 QString MesajDialog::caption(std::uint8_t kind)
 {
     switch (kind) {
-    case MessageKind::Warning: return QStringLiteral("Uyarı");
-    case MessageKind::Error: return QStringLiteral("Hata");
-    case MessageKind::Information: return QStringLiteral("Bilgi");
-    case MessageKind::Confirmation: return QStringLiteral("Soru");
+    case MessageKind::Warning:
+        return QStringLiteral("Uyarı");
+    case MessageKind::Error:
+        return QStringLiteral("Hata");
+    case MessageKind::Information:
+        return QStringLiteral("Bilgi");
+    case MessageKind::Confirmation:
+        return QStringLiteral("Soru");
     }
     return {};
 }
@@ -120,8 +128,8 @@ QString MesajDialog::caption(std::uint8_t kind)
 QString MesajDialog::buttonCaption(int number)
 {
     static const char* const captions[buttonCount] = {
-        "Evet", "Hayır", "Tamam", "Vazgeç", "İptal", "Tekrar", "Atla", "", "Tümüne Hayır",
-        "Tümüne Evet", "Yardım"};
+        "Evet", "Hayır", "Tamam",        "Vazgeç",      "İptal", "Tekrar",
+        "Atla", "",      "Tümüne Hayır", "Tümüne Evet", "Yardım"};
     return number >= 0 && number < buttonCount ? QString::fromUtf8(captions[number]) : QString();
 }
 

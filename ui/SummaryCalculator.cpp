@@ -40,8 +40,8 @@ QString SummaryCalculator::text(const DataSetModel& model, int column, SummaryKi
     QString pattern = model.dataSet()->DisplayFormat(field);
     if (pattern.isEmpty()) {
         const FieldType type = model.dataSet()->Data().column(field).type();
-        pattern = type == FieldType::Currency ? QStringLiteral("#,##0.00")
-                                              : QStringLiteral("0.##");
+        pattern =
+            type == FieldType::Currency ? QStringLiteral("#,##0.00") : QStringLiteral("0.##");
     }
     return DisplayFormat::format(pattern, *v);
 }

@@ -71,9 +71,9 @@ bool TAsyncResim::ResimCoz(const QString& contentType, QIODevice& stream)
 {
     const QString type = contentType.mid(6).toLower();
     const char* format = type == QLatin1String("jpeg") || type == QLatin1String("jpg") ? "JPEG"
-                         : type == QLatin1String("bmp")                                  ? "BMP"
-                         : type == QLatin1String("png")                                  ? "PNG"
-                                                                                         : nullptr;
+                         : type == QLatin1String("bmp")                                ? "BMP"
+                         : type == QLatin1String("png")                                ? "PNG"
+                                                                                       : nullptr;
     if (!format)
         return false;
     QImage decoded;

@@ -105,9 +105,12 @@ QImage Ticker::render(int index) const
 {
     const TickerItem& item = m_items[index];
     switch (item.style) {
-    case TickerItem::Style::PlainText: return renderText(item);
-    case TickerItem::Style::Html: return renderHtml(item);
-    case TickerItem::Style::OwnerDraw: break;
+    case TickerItem::Style::PlainText:
+        return renderText(item);
+    case TickerItem::Style::Html:
+        return renderHtml(item);
+    case TickerItem::Style::OwnerDraw:
+        break;
     }
     QImage bitmap;
     if (m_draw)

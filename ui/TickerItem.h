@@ -7,7 +7,12 @@
 /// breaks) or drawn by the ticker's owner into a bitmap.
 struct TickerItem
 {
-    enum class Style { PlainText, Html, OwnerDraw };
+    enum class Style
+    {
+        PlainText,
+        Html,
+        OwnerDraw
+    };
 
     QString text{};
     Qt::Alignment alignment = Qt::AlignVCenter;

@@ -40,9 +40,12 @@ QHash<int, int> UiPictures::durumIndexes()
 
 QHash<int, QString> UiPictures::durumCaptions()
 {
-    return {{0, QStringLiteral("Yok")},         {1, QStringLiteral("Var")},
-            {2, QStringLiteral("Telefon Açınız")}, {3, QStringLiteral("Yolda")},
-            {4, QStringLiteral("Özel Sipariş")}, {5, QStringLiteral("Tedarik Sürecinde")}};
+    return {{0, QStringLiteral("Yok")},
+            {1, QStringLiteral("Var")},
+            {2, QStringLiteral("Telefon Açınız")},
+            {3, QStringLiteral("Yolda")},
+            {4, QStringLiteral("Özel Sipariş")},
+            {5, QStringLiteral("Tedarik Sürecinde")}};
 }
 
 QHash<int, int> UiPictures::yeniIndexes()

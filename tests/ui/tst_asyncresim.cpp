@@ -119,29 +119,28 @@ private slots:
         const QSize size(64, 48);
         QTest::newRow("png") << QByteArray("200 OK") << QByteArray("image/png")
                              << picture("PNG", size) << true;
-        QTest::newRow("JPEG upper case") << QByteArray("200 OK") << QByteArray("image/JPEG")
-                                         << picture("JPEG", size) << true;
+        QTest::newRow("JPEG upper case")
+            << QByteArray("200 OK") << QByteArray("image/JPEG") << picture("JPEG", size) << true;
         QTest::newRow("jpg") << QByteArray("200 OK") << QByteArray("image/jpg")
                              << picture("JPEG", size) << true;
         QTest::newRow("bmp") << QByteArray("200 OK") << QByteArray("image/bmp")
                              << picture("BMP", size) << true;
-        QTest::newRow("gif not understood") << QByteArray("200 OK") << QByteArray("image/gif")
-                                            << picture("GIF", size) << false;
+        QTest::newRow("gif not understood")
+            << QByteArray("200 OK") << QByteArray("image/gif") << picture("GIF", size) << false;
         QTest::newRow("parameters after the type")
             << QByteArray("200 OK") << QByteArray("image/jpeg; charset=binary")
             << picture("JPEG", size) << false;
         QTest::newRow("html error page") << QByteArray("200 OK") << QByteArray("text/html")
                                          << QByteArray("<html>hata</html>") << false;
-        QTest::newRow("no content type") << QByteArray("200 OK") << QByteArray()
-                                         << picture("PNG", size) << false;
-        QTest::newRow("bytes that do not decode") << QByteArray("200 OK")
-                                                  << QByteArray("image/png")
-                                                  << QByteArray("not a picture") << false;
-        QTest::newRow("png under another type") << QByteArray("200 OK")
-                                                << QByteArray("image/jpeg")
-                                                << picture("PNG", size) << false;
-        QTest::newRow("empty body") << QByteArray("200 OK") << QByteArray("image/png")
-                                    << QByteArray() << false;
+        QTest::newRow("no content type")
+            << QByteArray("200 OK") << QByteArray() << picture("PNG", size) << false;
+        QTest::newRow("bytes that do not decode")
+            << QByteArray("200 OK") << QByteArray("image/png") << QByteArray("not a picture")
+            << false;
+        QTest::newRow("png under another type")
+            << QByteArray("200 OK") << QByteArray("image/jpeg") << picture("PNG", size) << false;
+        QTest::newRow("empty body")
+            << QByteArray("200 OK") << QByteArray("image/png") << QByteArray() << false;
         QTest::newRow("status ignored") << QByteArray("404 Not Found") << QByteArray("image/png")
                                         << picture("PNG", size) << true;
     }

@@ -164,14 +164,14 @@ private slots:
         const QSize wide(200, 50);
         QTest::newRow("stretched, proportional, centred")
             << wide << true << true << true << QRect(0, 25, 100, 25);
-        QTest::newRow("stretched to the area") << wide << true << false << false
-                                               << QRect(0, 0, 100, 75);
-        QTest::newRow("small picture centred") << QSize(20, 10) << false << true << true
-                                               << QRect(40, 33, 20, 10);
-        QTest::newRow("small picture enlarged") << QSize(20, 10) << true << true << false
-                                                << QRect(0, 0, 100, 50);
-        QTest::newRow("big picture shrunk") << wide << false << true << false
-                                            << QRect(0, 0, 100, 25);
+        QTest::newRow("stretched to the area")
+            << wide << true << false << false << QRect(0, 0, 100, 75);
+        QTest::newRow("small picture centred")
+            << QSize(20, 10) << false << true << true << QRect(40, 33, 20, 10);
+        QTest::newRow("small picture enlarged")
+            << QSize(20, 10) << true << true << false << QRect(0, 0, 100, 50);
+        QTest::newRow("big picture shrunk")
+            << wide << false << true << false << QRect(0, 0, 100, 25);
     }
 
     void picturePlacement()
@@ -181,9 +181,9 @@ private slots:
         QFETCH(bool, proportional);
         QFETCH(bool, center);
         QFETCH(QRect, placed);
-        QCOMPARE(PictureBox::placement(picture, QRect(0, 0, 100, 75), stretch, proportional,
-                                       center),
-                 placed);
+        QCOMPARE(
+            PictureBox::placement(picture, QRect(0, 0, 100, 75), stretch, proportional, center),
+            placed);
     }
 
     void zirconStyle()

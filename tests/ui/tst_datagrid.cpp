@@ -25,14 +25,18 @@ namespace {
 
 QList<GridColumn> stockColumns()
 {
-    return {{.fieldName = "ADI", .caption = "Açıklama", .Tag = 3},
-            {.fieldName = "MARKA", .caption = "Marka", .Tag = 2},
-            {.fieldName = "FIYAT", .caption = "Fiyat", .Tag = 1},
-            {.fieldName = "MIKTAR", .caption = "Miktar", .Tag = 5, .visible = false},
-            {.fieldName = "DURUM", .Tag = 1, .kind = CellKind::Icon,
-             .imageIndexes = {{0, 4}, {1, 0}}},
-            {.fieldName = "SEC", .caption = "Seç", .Tag = 0, .offered = false,
-             .kind = CellKind::CheckBox, .incrementalSearch = false}};
+    return {
+        {.fieldName = "ADI", .caption = "Açıklama", .Tag = 3},
+        {.fieldName = "MARKA", .caption = "Marka", .Tag = 2},
+        {.fieldName = "FIYAT", .caption = "Fiyat", .Tag = 1},
+        {.fieldName = "MIKTAR", .caption = "Miktar", .Tag = 5, .visible = false},
+        {.fieldName = "DURUM", .Tag = 1, .kind = CellKind::Icon, .imageIndexes = {{0, 4}, {1, 0}}},
+        {.fieldName = "SEC",
+         .caption = "Seç",
+         .Tag = 0,
+         .offered = false,
+         .kind = CellKind::CheckBox,
+         .incrementalSearch = false}};
 }
 
 QByteArray encoded(const QImage& image, const char* format)
@@ -115,12 +119,21 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("sum");
         QTest::addColumn<QString>("average");
-        QTest::newRow("no filter") << QStringList() << "6" << "2.376,90" << "5,83";
-        QTest::newRow("one brand") << QStringList{"MANN"} << "2" << "83,25" << "6";
-        QTest::newRow("blank brand") << QStringList{""} << "1" << "1.250,75" << "2";
-        QTest::newRow("two brands") << QStringList{"NGK", "BOSCH"} << "3" << "1.042,90"
+        QTest::newRow("no filter") << QStringList() << "6"
+                                   << "2.376,90"
+                                   << "5,83";
+        QTest::newRow("one brand") << QStringList{"MANN"} << "2"
+                                   << "83,25"
+                                   << "6";
+        QTest::newRow("blank brand") << QStringList{""} << "1"
+                                     << "1.250,75"
+                                     << "2";
+        QTest::newRow("two brands") << QStringList{"NGK", "BOSCH"} << "3"
+                                    << "1.042,90"
                                     << "7";
-        QTest::newRow("nothing left") << QStringList{"YOK"} << "0" << "0,00" << "";
+        QTest::newRow("nothing left") << QStringList{"YOK"} << "0"
+                                      << "0,00"
+                                      << "";
     }
 
     void footerFollowsFilters()
@@ -198,16 +211,26 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("focused");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("jumps to the match") << 0 << "ADI" << "h" << 2 << "h";
-        QTest::newRow("ignores case") << 0 << "ADI" << "YA" << 1 << "YA";
-        QTest::newRow("focused row first") << 0 << "ADI" << "fr" << 0 << "fr";
-        QTest::newRow("Turkish upper case") << 0 << "ADI" << "hava fi" << 2 << "hava fi";
-        QTest::newRow("Turkish letter") << 0 << "ADI" << "ç" << 3 << "ç";
-        QTest::newRow("wraps to the top") << 4 << "ADI" << "fre" << 0 << "fre";
-        QTest::newRow("no match stays") << 1 << "ADI" << "x" << 1 << "";
-        QTest::newRow("rejects what does not fit") << 0 << "ADI" << "hxa" << 2 << "ha";
-        QTest::newRow("formatted number") << 0 << "FIYAT" << "1.2" << 4 << "1.2";
-        QTest::newRow("excluded column") << 0 << "SEC" << "0" << 0 << "";
+        QTest::newRow("jumps to the match") << 0 << "ADI"
+                                            << "h" << 2 << "h";
+        QTest::newRow("ignores case") << 0 << "ADI"
+                                      << "YA" << 1 << "YA";
+        QTest::newRow("focused row first") << 0 << "ADI"
+                                           << "fr" << 0 << "fr";
+        QTest::newRow("Turkish upper case") << 0 << "ADI"
+                                            << "hava fi" << 2 << "hava fi";
+        QTest::newRow("Turkish letter") << 0 << "ADI"
+                                        << "ç" << 3 << "ç";
+        QTest::newRow("wraps to the top") << 4 << "ADI"
+                                          << "fre" << 0 << "fre";
+        QTest::newRow("no match stays") << 1 << "ADI"
+                                        << "x" << 1 << "";
+        QTest::newRow("rejects what does not fit") << 0 << "ADI"
+                                                   << "hxa" << 2 << "ha";
+        QTest::newRow("formatted number") << 0 << "FIYAT"
+                                          << "1.2" << 4 << "1.2";
+        QTest::newRow("excluded column") << 0 << "SEC"
+                                         << "0" << 0 << "";
     }
 
     void incrementalSearch()
@@ -255,8 +278,8 @@ private slots:
         const QStringList keys{"ADI", "MARKA", "FIYAT", "DURUM"};
         for (int i = 0; i < keys.size(); ++i)
             QCOMPARE(m_grid->columnWidth(keys[i]), widths[i]);
-        QCOMPARE(m_grid->columnWidth("MIKTAR"), m_grid->view()->horizontalHeader()
-                                                    ->sectionSize(3)); // untouched
+        QCOMPARE(m_grid->columnWidth("MIKTAR"),
+                 m_grid->view()->horizontalHeader()->sectionSize(3)); // untouched
     }
 
     void bestFitWhenWeightsAddUpToZero_data()
@@ -435,11 +458,13 @@ private slots:
         m_grid->sortBy("FIYAT", Qt::AscendingOrder);
         QStringList seen;
         m_grid->setCustomDraw("Fiyat Bilgisi", [&seen](CustomDrawCell& cell) {
-            seen << QString("%1@%2%3").arg(cell.row.text("ADI")).arg(cell.position)
+            seen << QString("%1@%2%3")
+                        .arg(cell.row.text("ADI"))
+                        .arg(cell.position)
                         .arg(cell.selected ? "*" : "");
-            QVERIFY(cell.style.background ==
-                    (cell.selected ? QColor(210, 240, 249)
-                                   : cell.position % 2 ? Qt::white : QColor(239, 239, 239)));
+            QVERIFY(cell.style.background == (cell.selected       ? QColor(210, 240, 249)
+                                              : cell.position % 2 ? Qt::white
+                                                                  : QColor(239, 239, 239)));
             cell.painter->fillRect(cell.rect, Qt::red);
             cell.done = true;
         });
@@ -475,7 +500,7 @@ private slots:
                  QColor(Qt::green));
         QVERIFY(!cell(1, 4, Qt::DecorationRole).isValid()); // value 9: no icon
         QVERIFY(!cell(2, 4, Qt::DecorationRole).isValid()); // index 4: no picture in list
-        QVERIFY(!cell(0, 5, Qt::DisplayRole).isValid());     // no text under a check box
+        QVERIFY(!cell(0, 5, Qt::DisplayRole).isValid());    // no text under a check box
     }
 
     void pictureCellsRecogniseTheFormat_data()

@@ -112,17 +112,14 @@ private slots:
 
     void init()
     {
-        m_ds = TestTables::make({DataColumn("ADI", FieldType::String),
-                                 DataColumn("FIYAT", FieldType::Float),
-                                 DataColumn("MIKTAR", FieldType::Integer),
-                                 DataColumn("TARIH", FieldType::Date),
-                                 DataColumn("AKTIF", FieldType::Boolean),
-                                 DataColumn("GIZLI", FieldType::String),
-                                 DataColumn("RESIM", FieldType::Blob),
-                                 DataColumn("KUR", FieldType::Currency)},
-                                {{"Buji", 22.4, 16, QDate(2024, 3, 5), true, "x", QByteArray("\x89PNG"), 1.5},
-                                 {"Çamurluk", 900.0, 1, QDate(2023, 12, 31), false, "y", QVariant(), 2.0},
-                                 {"Fren", 1234.5, 2, QVariant(), true, "z", QVariant(), QVariant()}});
+        m_ds = TestTables::make(
+            {DataColumn("ADI", FieldType::String), DataColumn("FIYAT", FieldType::Float),
+             DataColumn("MIKTAR", FieldType::Integer), DataColumn("TARIH", FieldType::Date),
+             DataColumn("AKTIF", FieldType::Boolean), DataColumn("GIZLI", FieldType::String),
+             DataColumn("RESIM", FieldType::Blob), DataColumn("KUR", FieldType::Currency)},
+            {{"Buji", 22.4, 16, QDate(2024, 3, 5), true, "x", QByteArray("\x89PNG"), 1.5},
+             {"Çamurluk", 900.0, 1, QDate(2023, 12, 31), false, "y", QVariant(), 2.0},
+             {"Fren", 1234.5, 2, QVariant(), true, "z", QVariant(), QVariant()}});
         m_ds->SetDisplayFormat(1, "#,###,##0.00");
         m_grid = std::make_unique<DataGrid>();
         m_grid->setColumns({{.fieldName = "ADI", .caption = "Açıklama"},
@@ -159,14 +156,14 @@ private slots:
         QCOMPARE(cell(rows, 1, 1), QStringLiteral("n:1234.5"));
         QCOMPARE(rows[1].toArray()[1].toArray()[2].toString(), QStringLiteral("#,###,##0.00"));
         QCOMPARE(cell(rows, 1, 2), QStringLiteral("n:2"));
-        QCOMPARE(cell(rows, 1, 3), QStringLiteral("-:"));   // null date stays empty
+        QCOMPARE(cell(rows, 1, 3), QStringLiteral("-:")); // null date stays empty
         QCOMPARE(cell(rows, 2, 0), QStringLiteral("s:Çamurluk"));
         QCOMPARE(cell(rows, 2, 3), QStringLiteral("d:2023-12-31"));
         QCOMPARE(cell(rows, 2, 4), QStringLiteral("b:false"));
-        QCOMPARE(cell(rows, 3, 5), QStringLiteral("-:"));   // picture bytes not exported
+        QCOMPARE(cell(rows, 3, 5), QStringLiteral("-:")); // picture bytes not exported
         QCOMPARE(cell(rows, 3, 6), QStringLiteral("n:1.5"));
-        QCOMPARE(cell(rows, 3, 7), QStringLiteral("-:"));   // drawn column has no value
-        QCOMPARE(cell(rows, 4, 0), QStringLiteral("n:3"));  // footer count
+        QCOMPARE(cell(rows, 3, 7), QStringLiteral("-:"));  // drawn column has no value
+        QCOMPARE(cell(rows, 4, 0), QStringLiteral("n:3")); // footer count
         QCOMPARE(cell(rows, 4, 1), QStringLiteral("n:2156.9"));
     }
 
@@ -197,10 +194,14 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
-        QTest::newRow("typed without extension") << "sepet" << "sepet.xlsx";
-        QTest::newRow("legacy extension") << "sepet.xls" << "sepet.xlsx";
-        QTest::newRow("upper case") << "SEPET.XLSX" << "SEPET.XLSX";
-        QTest::newRow("other dots") << "sepet.2024" << "sepet.2024.xlsx";
+        QTest::newRow("typed without extension") << "sepet"
+                                                 << "sepet.xlsx";
+        QTest::newRow("legacy extension") << "sepet.xls"
+                                          << "sepet.xlsx";
+        QTest::newRow("upper case") << "SEPET.XLSX"
+                                    << "SEPET.XLSX";
+        QTest::newRow("other dots") << "sepet.2024"
+                                    << "sepet.2024.xlsx";
     }
 
     void saveDialogSeamAndExtension()

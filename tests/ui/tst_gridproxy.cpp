@@ -35,10 +35,10 @@ private slots:
         m_model->setDataSet(m_ds.get());
         m_proxy = new GridProxy(this);
         m_proxy->setSourceModel(m_model);
-        new QAbstractItemModelTester(m_model, QAbstractItemModelTester::FailureReportingMode::QtTest,
-                                     m_model);
-        new QAbstractItemModelTester(m_proxy, QAbstractItemModelTester::FailureReportingMode::QtTest,
-                                     m_proxy);
+        new QAbstractItemModelTester(
+            m_model, QAbstractItemModelTester::FailureReportingMode::QtTest, m_model);
+        new QAbstractItemModelTester(
+            m_proxy, QAbstractItemModelTester::FailureReportingMode::QtTest, m_proxy);
     }
 
     void cleanup()
@@ -93,18 +93,22 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("order");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("text, Turkish collation") << 0 << int(Qt::AscendingOrder)
-            << QStringList{"amortisör", "Buji", "Çamurluk", "FREN BALATASI", "HAVA FİLTRESİ",
-                           "yağ filtresi"};
-        QTest::newRow("number descending") << 2 << int(Qt::DescendingOrder)
-            << QStringList{"amortisör", "Çamurluk", "FREN BALATASI", "HAVA FİLTRESİ",
-                           "yağ filtresi", "Buji"};
-        QTest::newRow("null first, equal values stable") << 1 << int(Qt::AscendingOrder)
-            << QStringList{"amortisör", "FREN BALATASI", "Çamurluk", "yağ filtresi",
-                           "HAVA FİLTRESİ", "Buji"};
-        QTest::newRow("unbound column keeps order") << 4 << int(Qt::AscendingOrder)
-            << QStringList{"FREN BALATASI", "yağ filtresi", "HAVA FİLTRESİ", "Çamurluk",
-                           "amortisör", "Buji"};
+        QTest::newRow("text, Turkish collation")
+            << 0 << int(Qt::AscendingOrder)
+            << QStringList{"amortisör",     "Buji",          "Çamurluk",
+                           "FREN BALATASI", "HAVA FİLTRESİ", "yağ filtresi"};
+        QTest::newRow("number descending")
+            << 2 << int(Qt::DescendingOrder)
+            << QStringList{"amortisör",     "Çamurluk",     "FREN BALATASI",
+                           "HAVA FİLTRESİ", "yağ filtresi", "Buji"};
+        QTest::newRow("null first, equal values stable")
+            << 1 << int(Qt::AscendingOrder)
+            << QStringList{"amortisör",    "FREN BALATASI", "Çamurluk",
+                           "yağ filtresi", "HAVA FİLTRESİ", "Buji"};
+        QTest::newRow("unbound column keeps order")
+            << 4 << int(Qt::AscendingOrder)
+            << QStringList{"FREN BALATASI", "yağ filtresi", "HAVA FİLTRESİ",
+                           "Çamurluk",      "amortisör",    "Buji"};
     }
 
     void sorts()

@@ -91,15 +91,18 @@ private slots:
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QString>("enter");
         QTest::addColumn<QString>("escape");
-        QTest::newRow("OK alone") << 4 << QStringList{"Tamam"} << "Tamam" << "Tamam";
-        QTest::newRow("Yes and No") << 3 << QStringList{"Evet", "Hayır"} << "Evet" << "Hayır";
+        QTest::newRow("OK alone") << 4 << QStringList{"Tamam"} << "Tamam"
+                                  << "Tamam";
+        QTest::newRow("Yes and No") << 3 << QStringList{"Evet", "Hayır"} << "Evet"
+                                    << "Hayır";
         QTest::newRow("every button")
-            << 0x77f
-            << QStringList{"Evet", "Hayır", "Tamam", "Vazgeç", "İptal", "Tekrar", "Atla",
-                           "Tümüne Hayır", "Tümüne Evet", "Yardım"}
-            << "Tamam" << "Vazgeç";
-        QTest::newRow("abort retry ignore") << 0x70 << QStringList{"İptal", "Tekrar", "Atla"}
-                                            << "Tekrar" << "";
+            << 0x77f << QStringList{"Evet",   "Hayır", "Tamam",        "Vazgeç",      "İptal",
+                                    "Tekrar", "Atla",  "Tümüne Hayır", "Tümüne Evet", "Yardım"}
+            << "Tamam"
+            << "Vazgeç";
+        QTest::newRow("abort retry ignore")
+            << 0x70 << QStringList{"İptal", "Tekrar", "Atla"} << "Tekrar"
+            << "";
         QTest::newRow("numbers 7 and 11 are not offered") << 0x880 << QStringList{} << ""
                                                           << "";
     }
@@ -140,12 +143,13 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, result);
         MesajDialog dialog("Satırı silmek istiyor musunuz ", 3, buttons, defaultButton);
-        QCOMPARE(answer(dialog, [key](MesajDialog& d) {
-                     if (key == 0)
-                         d.close();
-                     else
-                         press(d, key);
-                 }),
+        QCOMPARE(answer(dialog,
+                        [key](MesajDialog& d) {
+                            if (key == 0)
+                                d.close();
+                            else
+                                press(d, key);
+                        }),
                  result);
     }
 
@@ -164,8 +168,8 @@ private slots:
         QTest::newRow("Yes/No default No") << 3 << 1 << QStringList{"Evet", "Hayır", "Evet"};
         QTest::newRow("Yes/No/Cancel default Cancel")
             << 11 << 3 << QStringList{"Evet", "Hayır", "Vazgeç", "Evet"};
-        QTest::newRow("default OK") << 15 << 2
-                                    << QStringList{"Tamam", "Evet", "Hayır", "Vazgeç", "Tamam"};
+        QTest::newRow("default OK")
+            << 15 << 2 << QStringList{"Tamam", "Evet", "Hayır", "Vazgeç", "Tamam"};
         QTest::newRow("default not in the set") << 3 << 5 << QStringList{"Evet", "Hayır"};
     }
 
@@ -211,8 +215,7 @@ private slots:
         });
         QCOMPARE(dialog.run(), 7);
         QVERIFY2(offset.manhattanLength() <= 4, // rounding of odd sizes
-                 qPrintable(QString("offset %1,%2")
-                                                               .arg(offset.x()).arg(offset.y())));
+                 qPrintable(QString("offset %1,%2").arg(offset.x()).arg(offset.y())));
     }
 
     void presenterShowsTheRealDialog()

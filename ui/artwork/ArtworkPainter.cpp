@@ -182,8 +182,8 @@ QImage boxes()
     return paint({tabSize, tabSize}, [](QPainter& p) {
         const QColor tan(226, 170, 96);
         p.setPen(QPen(tan.darker(150), 1));
-        for (const QRectF& r : {QRectF(3, 16, 13, 12), QRectF(16, 16, 13, 12),
-                                QRectF(9.5, 4, 13, 12)}) {
+        for (const QRectF& r :
+             {QRectF(3, 16, 13, 12), QRectF(16, 16, 13, 12), QRectF(9.5, 4, 13, 12)}) {
             p.setBrush(tan);
             p.drawRect(r);
             p.setBrush(tan.lighter(120));
@@ -249,9 +249,8 @@ QImage megaphone()
 
 QImage percentTag()
 {
-    return tag(QColor(226, 48, 60), QColor(150, 20, 30), true).scaled(tabSize, tabSize,
-                                                                       Qt::KeepAspectRatio,
-                                                                       Qt::SmoothTransformation);
+    return tag(QColor(226, 48, 60), QColor(150, 20, 30), true)
+        .scaled(tabSize, tabSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage hourglass()
@@ -365,8 +364,8 @@ void gear(QPainter& p, QPointF centre, qreal radius, QColor colour)
         QTransform t;
         t.translate(centre.x(), centre.y());
         t.rotateRadians(a);
-        teeth.addPolygon(t.map(QPolygonF(QRectF(-radius * 0.18, -radius * 1.25,
-                                                 radius * 0.36, radius * 0.5))));
+        teeth.addPolygon(
+            t.map(QPolygonF(QRectF(-radius * 0.18, -radius * 1.25, radius * 0.36, radius * 0.5))));
     }
     teeth.addEllipse(centre, radius, radius);
     QPainterPath hole;
@@ -406,12 +405,18 @@ QImage logo()
 QImage ArtworkPainter::stockStatus(int code)
 {
     switch (code) {
-    case 0: return statusImage(QColor(214, 56, 56), crossMark);
-    case 1: return statusImage(QColor(46, 164, 79), checkMark);
-    case 2: return statusImage(QColor(236, 160, 20), handset);
-    case 3: return statusImage(QColor(48, 120, 210), truck);
-    case 4: return statusImage(QColor(140, 80, 190), whiteStar);
-    case 5: return statusImage(QColor(240, 110, 30), clockHands);
+    case 0:
+        return statusImage(QColor(214, 56, 56), crossMark);
+    case 1:
+        return statusImage(QColor(46, 164, 79), checkMark);
+    case 2:
+        return statusImage(QColor(236, 160, 20), handset);
+    case 3:
+        return statusImage(QColor(48, 120, 210), truck);
+    case 4:
+        return statusImage(QColor(140, 80, 190), whiteStar);
+    case 5:
+        return statusImage(QColor(240, 110, 30), clockHands);
     }
     return {};
 }
@@ -431,9 +436,10 @@ QList<QImage> ArtworkPainter::busyFrames()
                 const qreal strength = std::max(0.15, 1.0 - age / 8.0);
                 const qreal a = i * 2 * M_PI / frames - M_PI / 2;
                 p.setPen(Qt::NoPen);
-                p.setBrush(QColor::fromRgbF(bar.redF() + (dot.redF() - bar.redF()) * strength,
-                                            bar.greenF() + (dot.greenF() - bar.greenF()) * strength,
-                                            bar.blueF() + (dot.blueF() - bar.blueF()) * strength));
+                p.setBrush(
+                    QColor::fromRgbF(bar.redF() + (dot.redF() - bar.redF()) * strength,
+                                     bar.greenF() + (dot.greenF() - bar.greenF()) * strength,
+                                     bar.blueF() + (dot.blueF() - bar.blueF()) * strength));
                 p.drawEllipse(QPointF(14 + 9.5 * qCos(a), 13.5 + 9.5 * qSin(a)), 2.4, 2.4);
             }
         });
@@ -470,7 +476,7 @@ QList<ArtworkPainter::Entry> ArtworkPainter::all()
     add("select-all.png", checkBoxPicture(true));
     add("select-none.png", checkBoxPicture(false));
     add("logo.png", logo());
-    entries.append({QStringLiteral("busy.gif"),
-                    GifWriter::encode(busyFrames(), 8, QColor(228, 231, 236))});
+    entries.append(
+        {QStringLiteral("busy.gif"), GifWriter::encode(busyFrames(), 8, QColor(228, 231, 236))});
     return entries;
 }

@@ -44,8 +44,11 @@ void formatAmounts(ClientDataSet& ds)
 GridColumn label(const char* field, const char* caption, int weight, bool visible = true,
                  bool offered = true)
 {
-    return {.fieldName = QString::fromUtf8(field), .caption = QString::fromUtf8(caption),
-            .Tag = weight, .visible = visible, .offered = offered};
+    return {.fieldName = QString::fromUtf8(field),
+            .caption = QString::fromUtf8(caption),
+            .Tag = weight,
+            .visible = visible,
+            .offered = offered};
 }
 
 GridColumn icon(const char* field, const char* caption, const QHash<int, int>& indexes,
@@ -63,23 +66,37 @@ QList<GridColumn> stockColumns()
 {
     const auto flags = UiPictures::flagCaptions();
     return {icon("DURUM", "Durum", UiPictures::durumIndexes(), UiPictures::durumCaptions()),
-            label("OEM1", "Oem1", 2), label("OEM2", "Oem2", 2, false),
-            label("OEM3", "Oem3", 2, false), label("BARKOD", "Barkod", 2),
-            label("FINISHKOD", "Kod", 2), label("ADI", "Açıklama", 3),
-            label("OEM4", "Oem4", 2, false), label("STOK_STOKNO", "", 1, false, false),
-            label("URETICIKODU", "Üretici Kod", 2, false), label("BARKOD_BARKODNO", "", 1, false, false),
-            label("DIGERADI", "Diğer Adı", 3, false), label("DPKOD", "", 2, false, false),
-            label("OEMNO", "Oem No", 2, false), label("MARKA", "Marka", 2),
-            label("MODEL", "Model", 2), label("ANAGRUP", "Ana Grup", 2, false),
-            label("OZELKOD", "Özel Kod", 2), label("KALAN", "", 1, false, false),
-            label("PKOD", "", 1, false, false), label("KDV", "", 1, false),
-            label("ALINANSIPARIS", "", 1, false, false), label("VERILENSIPARIS", "", 1, false, false),
+            label("OEM1", "Oem1", 2),
+            label("OEM2", "Oem2", 2, false),
+            label("OEM3", "Oem3", 2, false),
+            label("BARKOD", "Barkod", 2),
+            label("FINISHKOD", "Kod", 2),
+            label("ADI", "Açıklama", 3),
+            label("OEM4", "Oem4", 2, false),
+            label("STOK_STOKNO", "", 1, false, false),
+            label("URETICIKODU", "Üretici Kod", 2, false),
+            label("BARKOD_BARKODNO", "", 1, false, false),
+            label("DIGERADI", "Diğer Adı", 3, false),
+            label("DPKOD", "", 2, false, false),
+            label("OEMNO", "Oem No", 2, false),
+            label("MARKA", "Marka", 2),
+            label("MODEL", "Model", 2),
+            label("ANAGRUP", "Ana Grup", 2, false),
+            label("OZELKOD", "Özel Kod", 2),
+            label("KALAN", "", 1, false, false),
+            label("PKOD", "", 1, false, false),
+            label("KDV", "", 1, false),
+            label("ALINANSIPARIS", "", 1, false, false),
+            label("VERILENSIPARIS", "", 1, false, false),
             icon("RESIM", "Resim", UiPictures::resimIndexes(), flags),
-            label("BIRIM", "Birim", 1), label("LISTEFIYAT1", "Liste Fiyatı", 2),
-            label("KAMPFIYAT", "Kampanyalı Fiyat", 2), label("FIYAT", "Liste Fiyatı", 2, false),
+            label("BIRIM", "Birim", 1),
+            label("LISTEFIYAT1", "Liste Fiyatı", 2),
+            label("KAMPFIYAT", "Kampanyalı Fiyat", 2),
+            label("FIYAT", "Liste Fiyatı", 2, false),
             icon("Y", "Yeni", UiPictures::yeniIndexes(), flags),
             icon("K", "Kampanyalı", UiPictures::kampanyaIndexes(), flags),
-            label("INDIRIMYAZI", "İndirim Oran", 2), label("NETFIYAT", "Net Fiyatı", 2),
+            label("INDIRIMYAZI", "İndirim Oran", 2),
+            label("NETFIYAT", "Net Fiyatı", 2),
             label("KDVDAHIL", "KDV Dahil Fiyat", 3),
             {.caption = "Fiyat Bilgisi", .Tag = 2, .visible = false, .kind = CellKind::Custom}};
 }
@@ -271,8 +288,8 @@ QWidget* GalleryWindow::legend()
     const ImageList images = UiPictures::gridImages();
     const QHash<int, int> indexes = UiPictures::durumIndexes();
     const QList<std::pair<int, const char*>> entries{
-        {1, " Stok mevcut  "}, {2, " Telefon Açınız  "}, {3, " Yolda  "},
-        {5, " Tedarik Sürecinde "}, {4, " Özel Sipariş  "}, {0, " Yok  "}};
+        {1, " Stok mevcut  "},      {2, " Telefon Açınız  "}, {3, " Yolda  "},
+        {5, " Tedarik Sürecinde "}, {4, " Özel Sipariş  "},   {0, " Yok  "}};
     for (const auto& [code, text] : entries) {
         layout->addWidget(pictureLabel(images.at(indexes.value(code))));
         layout->addWidget(new QLabel(QString::fromUtf8(text)));
@@ -287,16 +304,15 @@ QWidget* GalleryWindow::cartPage()
     GridColumn sec = label("SEC", "Seç", 1, true, false);
     sec.kind = CellKind::CheckBox;
     sec.incrementalSearch = false;
-    m_cartGrid->setColumns({sec, label("VERILISTARIHI", "Sipariş Tarihi", 1),
-                            label("BARKOD", "Barkod", 2), label("FINISHKOD", "Kod", 2),
-                            label("STOKADI", "Stok Açıklama", 3), label("MIKTAR", "Miktar", 1),
-                            label("BIRIMFIYAT", "Birim Fiyat", 1), label("TUTAR", "Tutar", 1),
-                            label("INDIRIMYAZI", "İndirim Oran", 2),
-                            label("NETBIRIMFIYAT", "Net Fiyat", 1), label("KDV", "", 1),
-                            label("VERGITUTARI", "Vergi Tutarı", 1),
-                            label("NETTUTAR", "Net Tutar", 1), label("VEREN", "Veren", 1),
-                            icon("DURUM", "Durum", UiPictures::durumIndexes(),
-                                 UiPictures::durumCaptions())});
+    m_cartGrid->setColumns(
+        {sec, label("VERILISTARIHI", "Sipariş Tarihi", 1), label("BARKOD", "Barkod", 2),
+         label("FINISHKOD", "Kod", 2), label("STOKADI", "Stok Açıklama", 3),
+         label("MIKTAR", "Miktar", 1), label("BIRIMFIYAT", "Birim Fiyat", 1),
+         label("TUTAR", "Tutar", 1), label("INDIRIMYAZI", "İndirim Oran", 2),
+         label("NETBIRIMFIYAT", "Net Fiyat", 1), label("KDV", "", 1),
+         label("VERGITUTARI", "Vergi Tutarı", 1), label("NETTUTAR", "Net Tutar", 1),
+         label("VEREN", "Veren", 1),
+         icon("DURUM", "Durum", UiPictures::durumIndexes(), UiPictures::durumCaptions())});
     m_cartGrid->setImageList(UiPictures::gridImages());
     m_cartGrid->setFont(pixelFont("Tahoma", 13));
     m_cartGrid->setStyles(GridStyleSet::shared(false));
@@ -432,7 +448,8 @@ QWidget* GalleryWindow::animationsBox()
         busy->addWidget(gif);
     }
     auto* toggle = new QPushButton(QStringLiteral("Durdur / Başlat"));
-    connect(toggle, &QPushButton::clicked, strip, [strip] { strip->setAnimate(!strip->animate()); });
+    connect(toggle, &QPushButton::clicked, strip,
+            [strip] { strip->setAnimate(!strip->animate()); });
     busy->addWidget(toggle);
     busy->addStretch();
 
@@ -448,7 +465,8 @@ QWidget* GalleryWindow::animationsBox()
     web->setGeometry(holder->rect());
     auto* address = new QLineEdit;
     address->setPlaceholderText(QStringLiteral("http://…/resimgoster.ashx?id=100001"));
-    connect(address, &QLineEdit::returnPressed, web, [web, address] { web->SetUrl(address->text()); });
+    connect(address, &QLineEdit::returnPressed, web,
+            [web, address] { web->SetUrl(address->text()); });
 
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(strip);
@@ -482,8 +500,8 @@ QWidget* GalleryWindow::messagesBox()
     for (const Sample& s : samples) {
         auto* b = new QPushButton(QString::fromUtf8(s.caption));
         connect(b, &QPushButton::clicked, this, [this, s] {
-            const int result = MesajGoster(QString::fromUtf8(s.text), s.kind, s.buttons,
-                                           s.defaultButton);
+            const int result =
+                MesajGoster(QString::fromUtf8(s.text), s.kind, s.buttons, s.defaultButton);
             m_answer->setText(QStringLiteral("Sonuç: %1").arg(result));
         });
         layout->addWidget(b);
@@ -567,8 +585,9 @@ bool GalleryWindow::grabPages(const QString& folder)
     for (int i = 0; i < m_tabs->count(); ++i) {
         m_tabs->setCurrentIndex(i);
         settle(400);
-        ok = grab().save(QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(i + 1).arg(names[i])))
-             && ok;
+        ok = grab().save(
+                 QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(i + 1).arg(names[i]))) &&
+             ok;
     }
     // The narrow stock layout: one price summary column and tall rows.
     m_tabs->setCurrentIndex(0);
@@ -594,12 +613,16 @@ bool GalleryWindow::grabPopups(const QString& folder)
 
     m_tabs->setCurrentIndex(0);
     GridHeader* header = m_stockGrid->header();
-    const QRect button = header->filterButtonRect(m_stockGrid->columnIndex(QStringLiteral("MARKA")));
-    QMouseEvent press(QEvent::MouseButtonPress, button.center(), header->viewport()->mapToGlobal(button.center()),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    const QRect button =
+        header->filterButtonRect(m_stockGrid->columnIndex(QStringLiteral("MARKA")));
+    QMouseEvent press(QEvent::MouseButtonPress, button.center(),
+                      header->viewport()->mapToGlobal(button.center()), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(header->viewport(), &press);
     settle(200);
-    ok = m_stockGrid->filterPopup()->grab().save(QDir(folder).filePath(QStringLiteral("8-filtre.png"))) && ok;
+    ok = m_stockGrid->filterPopup()->grab().save(
+             QDir(folder).filePath(QStringLiteral("8-filtre.png"))) &&
+         ok;
     m_stockGrid->filterPopup()->close();
 
     QMenu* menu = m_stockGrid->columnCustomizationMenu();

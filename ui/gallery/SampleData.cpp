@@ -29,16 +29,18 @@ private:
     std::uint32_t m_state;
 };
 
-const std::array parts{"FREN BALATASI ÖN", "FREN DİSKİ",     "YAĞ FİLTRESİ",    "HAVA FİLTRESİ",
-                       "POLEN FİLTRESİ",   "YAKIT FİLTRESİ", "AMORTİSÖR ÖN",    "AMORTİSÖR ARKA",
-                       "DEBRİYAJ SETİ",    "BUJİ",           "TRİGER SETİ",     "SU POMPASI",
-                       "RADYATÖR",         "ROT BAŞI",       "SALINCAK",        "AKÜ 60 AH",
-                       "SİLECEK SÜPÜRGESİ", "FAR AMPULÜ H7", "KALORİFER MOTORU", "V KAYIŞI",
-                       "MOTOR TAKOZU",     "AKS KÖRÜĞÜ",     "ÇAMURLUK SAĞ",    "EGZOZ SUSTURUCU"};
-const std::array brands{"BOSCH", "MANN", "NGK", "SACHS", "VALEO", "MAHLE", "FEBI", "LEMFÖRDER",
-                        "GATES", "SKF"};
-const std::array models{"FIAT DOBLO", "RENAULT CLIO", "FORD FOCUS", "VW PASSAT", "TOYOTA COROLLA",
-                        "HYUNDAI ACCENT", "OPEL ASTRA", "PEUGEOT 301", "DACIA DUSTER", "HONDA CIVIC"};
+const std::array parts{
+    "FREN BALATASI ÖN",  "FREN DİSKİ",     "YAĞ FİLTRESİ",     "HAVA FİLTRESİ",
+    "POLEN FİLTRESİ",    "YAKIT FİLTRESİ", "AMORTİSÖR ÖN",     "AMORTİSÖR ARKA",
+    "DEBRİYAJ SETİ",     "BUJİ",           "TRİGER SETİ",      "SU POMPASI",
+    "RADYATÖR",          "ROT BAŞI",       "SALINCAK",         "AKÜ 60 AH",
+    "SİLECEK SÜPÜRGESİ", "FAR AMPULÜ H7",  "KALORİFER MOTORU", "V KAYIŞI",
+    "MOTOR TAKOZU",      "AKS KÖRÜĞÜ",     "ÇAMURLUK SAĞ",     "EGZOZ SUSTURUCU"};
+const std::array brands{"BOSCH", "MANN", "NGK",       "SACHS", "VALEO",
+                        "MAHLE", "FEBI", "LEMFÖRDER", "GATES", "SKF"};
+const std::array models{"FIAT DOBLO",     "RENAULT CLIO",   "FORD FOCUS", "VW PASSAT",
+                        "TOYOTA COROLLA", "HYUNDAI ACCENT", "OPEL ASTRA", "PEUGEOT 301",
+                        "DACIA DUSTER",   "HONDA CIVIC"};
 const std::array groups{"FREN", "FİLTRE", "SÜSPANSİYON", "MOTOR", "ELEKTRİK", "KAPORTA"};
 const std::array units{"ADET", "TAKIM", "KUTU"};
 
@@ -148,8 +150,8 @@ QImage poster(int index)
 {
     static const std::array titles{"Fren Kampanyası", "Yeni Gelen Filtreler", "Fiyat Duyurusu",
                                    "Akü Haftası"};
-    static const std::array colours{QColor(200, 60, 50), QColor(40, 130, 90),
-                                    QColor(40, 100, 180), QColor(210, 140, 30)};
+    static const std::array colours{QColor(200, 60, 50), QColor(40, 130, 90), QColor(40, 100, 180),
+                                    QColor(210, 140, 30)};
     QImage image(605, 200, QImage::Format_RGB32);
     QPainter p(&image);
     QLinearGradient g(0, 0, 605, 200);
@@ -193,36 +195,37 @@ DataTable SampleData::stock(int rows)
 
 DataTable SampleData::cart()
 {
-    DataTable table({DataColumn("SIRANO", FieldType::Integer), DataColumn("SEC", FieldType::Integer),
-                     DataColumn("VERILISTARIHI", FieldType::Date),
-                     DataColumn("BARKOD", FieldType::String), DataColumn("FINISHKOD", FieldType::String),
-                     DataColumn("STOKADI", FieldType::String), DataColumn("MIKTAR", FieldType::Float),
-                     DataColumn("BIRIMFIYAT", FieldType::Float), DataColumn("TUTAR", FieldType::Float),
-                     DataColumn("INDIRIMYAZI", FieldType::String),
-                     DataColumn("NETBIRIMFIYAT", FieldType::Float), DataColumn("KDV", FieldType::Integer),
-                     DataColumn("VERGITUTARI", FieldType::Float), DataColumn("NETTUTAR", FieldType::Float),
-                     DataColumn("VEREN", FieldType::String), DataColumn("DURUM", FieldType::Integer)});
+    DataTable table(
+        {DataColumn("SIRANO", FieldType::Integer), DataColumn("SEC", FieldType::Integer),
+         DataColumn("VERILISTARIHI", FieldType::Date), DataColumn("BARKOD", FieldType::String),
+         DataColumn("FINISHKOD", FieldType::String), DataColumn("STOKADI", FieldType::String),
+         DataColumn("MIKTAR", FieldType::Float), DataColumn("BIRIMFIYAT", FieldType::Float),
+         DataColumn("TUTAR", FieldType::Float), DataColumn("INDIRIMYAZI", FieldType::String),
+         DataColumn("NETBIRIMFIYAT", FieldType::Float), DataColumn("KDV", FieldType::Integer),
+         DataColumn("VERGITUTARI", FieldType::Float), DataColumn("NETTUTAR", FieldType::Float),
+         DataColumn("VEREN", FieldType::String), DataColumn("DURUM", FieldType::Integer)});
     Dice dice(7);
     for (int row = 0; row < 14; ++row) {
         const double quantity = 1 + dice.below(12);
         const double price = dice.price() / 10;
         const double net = price * 0.9;
-        table.appendRow({row + 1, dice.below(3) == 0 ? 0 : 1, QDate(2024, 6, 1).addDays(row),
-                         code(dice, "869", 10), code(dice, "FK-", 6),
-                         QString::fromUtf8(parts[dice.below(parts.size())]), quantity, price,
-                         quantity * price, QStringLiteral("%10"), net, 20, quantity * net * 0.2,
-                         quantity * net, row % 2 ? QStringLiteral("Bayi") : QStringLiteral("Temsilci"),
-                         dice.below(6)});
+        table.appendRow(
+            {row + 1, dice.below(3) == 0 ? 0 : 1, QDate(2024, 6, 1).addDays(row),
+             code(dice, "869", 10), code(dice, "FK-", 6),
+             QString::fromUtf8(parts[dice.below(parts.size())]), quantity, price, quantity * price,
+             QStringLiteral("%10"), net, 20, quantity * net * 0.2, quantity * net,
+             row % 2 ? QStringLiteral("Bayi") : QStringLiteral("Temsilci"), dice.below(6)});
     }
     return table;
 }
 
 DataTable SampleData::orders()
 {
-    DataTable table({DataColumn("SATICIADI", FieldType::String), DataColumn("TARIH", FieldType::Date),
-                     DataColumn("CARIKOD", FieldType::String), DataColumn("CARIADI", FieldType::String),
-                     DataColumn("VERGI", FieldType::Float), DataColumn("NETTUTAR", FieldType::Float),
-                     DataColumn("TUTAR", FieldType::Float), DataColumn("DURUM", FieldType::String)});
+    DataTable table(
+        {DataColumn("SATICIADI", FieldType::String), DataColumn("TARIH", FieldType::Date),
+         DataColumn("CARIKOD", FieldType::String), DataColumn("CARIADI", FieldType::String),
+         DataColumn("VERGI", FieldType::Float), DataColumn("NETTUTAR", FieldType::Float),
+         DataColumn("TUTAR", FieldType::Float), DataColumn("DURUM", FieldType::String)});
     static const std::array sellers{"AHMET YILMAZ", "ELİF KAYA", "MEHMET ÖZTÜRK", "ZEYNEP ÇELİK"};
     static const std::array customers{"ÖZGÜR OTO YEDEK PARÇA", "KARADENİZ OTOMOTİV",
                                       "EGE FREN SİSTEMLERİ", "ANADOLU OTO", "BOĞAZİÇİ MOTOR"};
@@ -232,8 +235,8 @@ DataTable SampleData::orders()
         const double net = dice.price() * 3;
         table.appendRow({QString::fromUtf8(sellers[dice.below(sellers.size())]),
                          QDate(2024, 5, 1).addDays(dice.below(40)), code(dice, "120.", 4),
-                         QString::fromUtf8(customers[dice.below(customers.size())]), net * 0.2, net,
-                         net * 1.2, QString::fromUtf8(states[dice.below(states.size())])});
+                         QString::fromUtf8(customers[dice.below(customers.size())]), net * 0.2,
+                         net, net * 1.2, QString::fromUtf8(states[dice.below(states.size())])});
     }
     return table;
 }
