@@ -168,20 +168,27 @@ int DataGrid::columnIndex(const QString& key) const
     return keyColumn(key);
 }
 
-void DataGrid::setColumnVisible(const QString& key, bool visible)
+template <typename Change> bool DataGrid::changeColumn(const QString& key, Change change)
 {
     const int c = keyColumn(key);
     if (c < 0)
-        return;
+        return false;
     GridColumn column = m_model->column(c);
-    column.visible = visible;
+    change(column);
     m_model->updateColumn(c, column);
-    m_view->setColumnHidden(c, !visible);
+    return true;
+}
+
+void DataGrid::setColumnVisible(const QString& key, bool visible)
+{
+    if (!changeColumn(key, [visible](GridColumn& c) { c.visible = visible; }))
+        return;
+    m_view->setColumnHidden(keyColumn(key), !visible);
     updateSpans();
     if (m_autoWidth)
         fitToWidth();
     m_footer->update();
-    emit columnVisibilityChanged(column.key(), visible);
+    emit columnVisibilityChanged(m_model->column(keyColumn(key)).key(), visible);
 }
 
 bool DataGrid::isColumnVisible(const QString& key) const
@@ -192,12 +199,7 @@ bool DataGrid::isColumnVisible(const QString& key) const
 
 void DataGrid::setColumnOffered(const QString& key, bool offered)
 {
-    const int c = keyColumn(key);
-    if (c < 0)
-        return;
-    GridColumn column = m_model->column(c);
-    column.offered = offered;
-    m_model->updateColumn(c, column);
+    changeColumn(key, [offered](GridColumn& c) { c.offered = offered; });
 }
 
 void DataGrid::setColumnWidth(const QString& key, int width)

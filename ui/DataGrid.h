@@ -194,6 +194,7 @@ private:
     void fitToWidth();
     void syncScrollBar();
     int keyColumn(const QString& key) const;
+    template <typename Change> bool changeColumn(const QString& key, Change change);
 
     DataSetModel* m_model;
     GridProxy* m_proxy;

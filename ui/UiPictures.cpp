@@ -4,9 +4,12 @@ namespace {
 
 constexpr int flagBase = 20;
 
-void add(ImageList& list, int index, const char* file)
+ImageList listOf(std::initializer_list<std::pair<int, const char*>> entries)
 {
-    list.set(index, UiPictures::picture(QString::fromLatin1(file)));
+    ImageList list;
+    for (const auto& [index, file] : entries)
+        list.set(index, UiPictures::picture(QString::fromLatin1(file)));
+    return list;
 }
 
 } // namespace
@@ -18,19 +21,17 @@ QPixmap UiPictures::picture(const QString& fileName)
 
 ImageList UiPictures::gridImages()
 {
-    ImageList list;
-    add(list, 0, "durum-var.png");
-    add(list, 1, "durum-ozel.png");
-    add(list, 2, "durum-yolda.png");
-    add(list, 4, "durum-yok.png");
-    add(list, 5, "durum-tedarik.png");
-    add(list, 8, "durum-telefon.png");
-    add(list, flagBase + 0, "yeni-hayir.png");
-    add(list, flagBase + 1, "yeni-evet.png");
-    add(list, flagBase + 2, "kampanya-hayir.png");
-    add(list, flagBase + 3, "kampanya-evet.png");
-    add(list, flagBase + 4, "resim-var.png");
-    return list;
+    return listOf({{0, "durum-var.png"},
+                   {1, "durum-ozel.png"},
+                   {2, "durum-yolda.png"},
+                   {4, "durum-yok.png"},
+                   {5, "durum-tedarik.png"},
+                   {8, "durum-telefon.png"},
+                   {flagBase + 0, "yeni-hayir.png"},
+                   {flagBase + 1, "yeni-evet.png"},
+                   {flagBase + 2, "kampanya-hayir.png"},
+                   {flagBase + 3, "kampanya-evet.png"},
+                   {flagBase + 4, "resim-var.png"}});
 }
 
 QHash<int, int> UiPictures::durumIndexes()
@@ -70,17 +71,15 @@ QHash<int, QString> UiPictures::flagCaptions()
 
 ImageList UiPictures::tabImages()
 {
-    ImageList list;
-    add(list, 0, "tab-stok.png");
-    add(list, 1, "tab-ekstre.png");
-    add(list, 3, "tab-onceki.png");
-    add(list, 5, "tab-duyuru.png");
-    add(list, 6, "tab-kampanya.png");
-    add(list, 7, "tab-bakiye.png");
-    add(list, 8, "tab-sepet.png");
-    add(list, 10, "tab-yeni.png");
-    add(list, 12, "tab-pos.png");
-    return list;
+    return listOf({{0, "tab-stok.png"},
+                   {1, "tab-ekstre.png"},
+                   {3, "tab-onceki.png"},
+                   {5, "tab-duyuru.png"},
+                   {6, "tab-kampanya.png"},
+                   {7, "tab-bakiye.png"},
+                   {8, "tab-sepet.png"},
+                   {10, "tab-yeni.png"},
+                   {12, "tab-pos.png"}});
 }
 
 QString UiPictures::busyAnimation()

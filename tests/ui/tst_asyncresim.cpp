@@ -1,9 +1,8 @@
 // The web picture control against a local HTTP server: the content-type table, the HTTP
 // status ignored, one request per distinct address, and no late picture after destruction.
-#include "GifWriter.h"
 #include "TAsyncResim.h"
+#include "TestPictures.h"
 
-#include <QBuffer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
@@ -83,19 +82,6 @@ private:
     int m_hangUps = 0;
 };
 
-QByteArray picture(const char* format, QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(20, 120, 200));
-    if (qstrcmp(format, "GIF") == 0)
-        return GifWriter::encode({image}, 10, Qt::white);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 QImage placeholder()
 {
     QImage image(1, 1, QImage::Format_RGB32);
@@ -118,31 +104,31 @@ private slots:
         QTest::addColumn<bool>("replaced");
         const QSize size(64, 48);
         QTest::newRow("png") << QByteArray("200 OK") << QByteArray("image/png")
-                             << picture("PNG", size) << true;
-        QTest::newRow("JPEG upper case")
-            << QByteArray("200 OK") << QByteArray("image/JPEG") << picture("JPEG", size) << true;
+                             << TestPictures::encoded("PNG", size) << true;
+        QTest::newRow("JPEG upper case") << QByteArray("200 OK") << QByteArray("image/JPEG")
+                                         << TestPictures::encoded("JPEG", size) << true;
         QTest::newRow("jpg") << QByteArray("200 OK") << QByteArray("image/jpg")
-                             << picture("JPEG", size) << true;
+                             << TestPictures::encoded("JPEG", size) << true;
         QTest::newRow("bmp") << QByteArray("200 OK") << QByteArray("image/bmp")
-                             << picture("BMP", size) << true;
-        QTest::newRow("gif not understood")
-            << QByteArray("200 OK") << QByteArray("image/gif") << picture("GIF", size) << false;
+                             << TestPictures::encoded("BMP", size) << true;
+        QTest::newRow("gif not understood") << QByteArray("200 OK") << QByteArray("image/gif")
+                                            << TestPictures::encoded("GIF", size) << false;
         QTest::newRow("parameters after the type")
             << QByteArray("200 OK") << QByteArray("image/jpeg; charset=binary")
-            << picture("JPEG", size) << false;
+            << TestPictures::encoded("JPEG", size) << false;
         QTest::newRow("html error page") << QByteArray("200 OK") << QByteArray("text/html")
                                          << QByteArray("<html>hata</html>") << false;
         QTest::newRow("no content type")
-            << QByteArray("200 OK") << QByteArray() << picture("PNG", size) << false;
+            << QByteArray("200 OK") << QByteArray() << TestPictures::encoded("PNG", size) << false;
         QTest::newRow("bytes that do not decode")
             << QByteArray("200 OK") << QByteArray("image/png") << QByteArray("not a picture")
             << false;
-        QTest::newRow("png under another type")
-            << QByteArray("200 OK") << QByteArray("image/jpeg") << picture("PNG", size) << false;
+        QTest::newRow("png under another type") << QByteArray("200 OK") << QByteArray("image/jpeg")
+                                                << TestPictures::encoded("PNG", size) << false;
         QTest::newRow("empty body")
             << QByteArray("200 OK") << QByteArray("image/png") << QByteArray() << false;
         QTest::newRow("status ignored") << QByteArray("404 Not Found") << QByteArray("image/png")
-                                        << picture("PNG", size) << true;
+                                        << TestPictures::encoded("PNG", size) << true;
     }
 
     void contentTypeDecides()
@@ -164,8 +150,8 @@ private slots:
     void sameAddressTwiceIsOneRequest()
     {
         TinyHttpServer server;
-        server.route("/a", {"200 OK", "image/png", picture("PNG", {8, 8})});
-        server.route("/b", {"200 OK", "image/png", picture("PNG", {9, 9})});
+        server.route("/a", {"200 OK", "image/png", TestPictures::encoded("PNG", {8, 8})});
+        server.route("/b", {"200 OK", "image/png", TestPictures::encoded("PNG", {9, 9})});
         TAsyncResim control;
         QSignalSpy done(&control, &TAsyncResim::finished);
         control.SetUrl(server.url("/a"));
@@ -184,8 +170,8 @@ private slots:
     void latestAddressWins()
     {
         TinyHttpServer server;
-        server.route("/slow", {"200 OK", "image/png", picture("PNG", {8, 8}), 300});
-        server.route("/fast", {"200 OK", "image/png", picture("PNG", {9, 9})});
+        server.route("/slow", {"200 OK", "image/png", TestPictures::encoded("PNG", {8, 8}), 300});
+        server.route("/fast", {"200 OK", "image/png", TestPictures::encoded("PNG", {9, 9})});
         TAsyncResim control;
         QSignalSpy done(&control, &TAsyncResim::finished);
         control.SetUrl(server.url("/slow"));
@@ -199,7 +185,7 @@ private slots:
     void destroyedControlGetsNoLatePicture()
     {
         TinyHttpServer server;
-        server.route("/slow", {"200 OK", "image/png", picture("PNG", {8, 8}), 300});
+        server.route("/slow", {"200 OK", "image/png", TestPictures::encoded("PNG", {8, 8}), 300});
         auto* control = new TAsyncResim;
         int finished = 0;
         connect(control, &TAsyncResim::finished, this, [&finished] { ++finished; });

@@ -4,16 +4,15 @@
 #include "DataGrid.h"
 #include "DataSetModel.h"
 #include "FilterValuesModel.h"
-#include "GifWriter.h"
 #include "GridFilterBar.h"
 #include "GridFooter.h"
 #include "GridHeader.h"
 #include "GridProxy.h"
 #include "GridRole.h"
 #include "HeaderFilterPopup.h"
+#include "TestPictures.h"
 #include "TestTables.h"
 
-#include <QBuffer>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPainter>
@@ -37,17 +36,6 @@ QList<GridColumn> stockColumns()
          .offered = false,
          .kind = CellKind::CheckBox,
          .incrementalSearch = false}};
-}
-
-QByteArray encoded(const QImage& image, const char* format)
-{
-    if (qstrcmp(format, "GIF") == 0)
-        return GifWriter::encode({image}, 10, Qt::white);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
 }
 
 /// Types text key by key, letters outside ASCII included.
@@ -507,12 +495,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("shown");
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(QColor(0, 120, 200));
-        QTest::newRow("JPEG") << encoded(image, "JPEG") << true;
-        QTest::newRow("PNG") << encoded(image, "PNG") << true;
-        QTest::newRow("GIF") << encoded(image, "GIF") << true;
-        QTest::newRow("BMP") << encoded(image, "BMP") << true;
+        QTest::newRow("JPEG") << TestPictures::encoded("JPEG", {40, 30}) << true;
+        QTest::newRow("PNG") << TestPictures::encoded("PNG", {40, 30}) << true;
+        QTest::newRow("GIF") << TestPictures::encoded("GIF", {40, 30}) << true;
+        QTest::newRow("BMP") << TestPictures::encoded("BMP", {40, 30}) << true;
         QTest::newRow("not a picture") << QByteArray("<html>yok</html>") << false;
         QTest::newRow("empty") << QByteArray() << false;
     }

@@ -123,16 +123,9 @@ QImage statusImage(QColor colour, const Painting& symbol)
 QImage tag(QColor fill, QColor line, bool percent)
 {
     return paint({iconSize, iconSize}, [&](QPainter& p) {
-        QPainterPath path;
-        path.moveTo(2, 10);
-        path.lineTo(8, 3);
-        path.lineTo(18, 3);
-        path.lineTo(18, 17);
-        path.lineTo(8, 17);
-        path.closeSubpath();
         p.setPen(QPen(line, 1));
         p.setBrush(fill);
-        p.drawPath(path);
+        p.drawPolygon(QPolygonF({{2, 10}, {8, 3}, {18, 3}, {18, 17}, {8, 17}}));
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(7, 10), 1.5, 1.5);
         if (!percent)
@@ -228,15 +221,9 @@ QImage clipboard()
 QImage megaphone()
 {
     return paint({tabSize, tabSize}, [](QPainter& p) {
-        QPainterPath horn;
-        horn.moveTo(6, 12);
-        horn.lineTo(22, 5);
-        horn.lineTo(22, 25);
-        horn.lineTo(6, 19);
-        horn.closeSubpath();
         p.setPen(QPen(QColor(180, 40, 40), 1));
         p.setBrush(QColor(236, 84, 64));
-        p.drawPath(horn);
+        p.drawPolygon(QPolygonF({{6, 12}, {22, 5}, {22, 25}, {6, 19}}));
         p.setBrush(QColor(250, 250, 250));
         p.drawRect(QRectF(3, 12, 4, 7));
         p.drawRect(QRectF(8, 19, 4, 8));
@@ -260,17 +247,9 @@ QImage hourglass()
         p.setBrush(QColor(150, 100, 50));
         p.drawRect(QRectF(7, 3, 18, 3));
         p.drawRect(QRectF(7, 26, 18, 3));
-        QPainterPath glass;
-        glass.moveTo(9, 6);
-        glass.lineTo(23, 6);
-        glass.lineTo(17, 16);
-        glass.lineTo(23, 26);
-        glass.lineTo(9, 26);
-        glass.lineTo(15, 16);
-        glass.closeSubpath();
         p.setBrush(QColor(220, 236, 250));
         p.setPen(QPen(QColor(120, 150, 180), 1));
-        p.drawPath(glass);
+        p.drawPolygon(QPolygonF({{9, 6}, {23, 6}, {17, 16}, {23, 26}, {9, 26}, {15, 16}}));
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(240, 190, 80));
         p.drawPolygon(QPolygonF({{11, 8}, {21, 8}, {16, 15}}));
