@@ -6,6 +6,6 @@ function(add_app_test name)
     target_link_libraries(${name} PRIVATE ${T_DEPENDS} Qt6::Test)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OTOKORVEL_SERVER_BIN=$<TARGET_FILE:otokorvel-server>"
         LABELS "${T_LABELS}")
 endfunction()
