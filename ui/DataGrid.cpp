@@ -59,7 +59,13 @@ DataGrid::DataGrid(QWidget* parent)
     connectParts();
 }
 
-DataGrid::~DataGrid() = default;
+DataGrid::~DataGrid()
+{
+    // The view and the proxy let go of the models before the children are deleted in
+    // creation order (model first).
+    m_view->setModel(nullptr);
+    m_proxy->setSourceModel(nullptr);
+}
 
 void DataGrid::buildParts()
 {

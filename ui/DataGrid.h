@@ -42,6 +42,8 @@ public:
     ~DataGrid() override;
 
     // Columns.
+    /// Declares the columns; custom-draw callbacks are set after this, since they belong
+    /// to the columns.
     void setColumns(QList<GridColumn> columns);
     const QList<GridColumn>& columns() const;
     int columnIndex(const QString& key) const;

@@ -207,9 +207,8 @@ void GridCellDelegate::paintGroupFooter(QPainter* p, const QStyleOptionViewItem&
     font.setBold(true);
     p->setFont(font);
     p->setPen(QColor(30, 34, 40));
-    const auto alignment = m_proxy->dataModel()->column(index.column()).alignment;
-    const Qt::Alignment flags = (alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter;
-    p->drawText(option.rect.adjusted(padding, 0, -padding, 0), int(flags),
+    // Summaries are numbers: they line up on the right like amounts.
+    p->drawText(option.rect.adjusted(padding, 0, -padding, 0), Qt::AlignRight | Qt::AlignVCenter,
                 index.data(Qt::DisplayRole).toString());
 }
 
@@ -231,7 +230,9 @@ QSize GridCellDelegate::sizeHint(const QStyleOptionViewItem& option,
     if (kind == GridProxy::RowKind::GroupHeader)
         return {0, option.fontMetrics.height()};
     const GridColumn& column = m_proxy->dataModel()->column(index.column());
-    const QFontMetrics metrics(option.font);
+    QFont font = option.font;
+    font.setBold(kind == GridProxy::RowKind::GroupFooter); // footers are painted bold
+    const QFontMetrics metrics(font);
     int width = 0;
     if (kind == GridProxy::RowKind::GroupFooter || column.kind == CellKind::Text ||
         column.kind == CellKind::Memo) {
