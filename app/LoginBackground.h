@@ -11,7 +11,7 @@ public:
     static constexpr int Width = 350;
     static constexpr int Height = 540;
     /// Where the light field of the contact lines begins.
-    static constexpr int LightTop = 402;
+    static constexpr int LightTop = 408;
 
     static QPixmap paint();
 

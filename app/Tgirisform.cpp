@@ -1,11 +1,14 @@
 #include "Tgirisform.h"
 
+#include "AnimatedPicture.h"
 #include "AppConfig.h"
 #include "AppError.h"
 #include "BaglantiKontrol.h"
 #include "LoginBackground.h"
 #include "LoginSettings.h"
+#include "MesajGoster.h"
 #include "MessagePresenter.h"
+#include "MessageSound.h"
 #include "ProcessEnd.h"
 #include "RemoteConnection.h"
 #include "ShadowLabel.h"
@@ -14,10 +17,10 @@
 #include "TSonucBilgisi.h"
 #include "Tdosyaindir.h"
 #include "Tformistekyeni.h"
+#include "UiPictures.h"
 #include "UpperCaseValidator.h"
 #include "WorkstationIdentity.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -29,12 +32,8 @@
 
 namespace {
 
-constexpr std::uint8_t KindWarning = 0;
-constexpr std::uint8_t KindError = 1;
-constexpr std::uint16_t OkOnly = 1 << 2;
-constexpr std::uint8_t ButtonOk = 2;
-
-const QColor LabelRed(226, 10, 23);
+/// Sound type of the error sound (critical stop).
+constexpr unsigned ErrorSound = 16;
 
 QFont boldFont(const QString& family, int pixels)
 {
@@ -55,11 +54,8 @@ QLabel* fieldLabel(const QString& text, QRect geometry, QWidget* parent)
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, LabelRed);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
+    // A style sheet of its own, so that the program's style does not repaint it.
+    label->setStyleSheet(QStringLiteral("background-color: rgb(226, 10, 23); color: white;"));
     return label;
 }
 
@@ -81,7 +77,8 @@ Tgirisform::Tgirisform(RemoteConnection& bagim, TSonucBilgisi& Bilgim, QWidget* 
       adi(upperCaseEdit({152, 303, 171, 24}, this)),
       Label2(fieldLabel(QStringLiteral(" Şifre:"), {42, 333, 104, 24}, this)),
       sifre(upperCaseEdit({152, 334, 171, 24}, this)),
-      Button1(new QPushButton(QStringLiteral("Giriş"), this)), RxGIFAnimator1(new QLabel(this)),
+      Button1(new QPushButton(QStringLiteral("Giriş"), this)),
+      RxGIFAnimator1(new AnimatedPicture(this)),
       Button2(new QPushButton(QStringLiteral("Vazgeç"), this)), RxLabel1(new ShadowLabel(this)),
       bagim(bagim), Bilgim(Bilgim)
 {
@@ -95,7 +92,6 @@ void Tgirisform::buildWindow()
 {
     setWindowTitle(QStringLiteral("Giriş"));
     setFixedSize(368, 550);
-    setFont(boldFont(QStringLiteral("Tahoma"), 13));
 
     Image1->setGeometry(rect());
     Image1->setAlignment(Qt::AlignCenter);
@@ -104,11 +100,10 @@ void Tgirisform::buildWindow()
     benihatirla->setGeometry(32, 280, 97, 17);
     benihatirla->setChecked(true);
     benihatirla->setFont(boldFont(QStringLiteral("Tahoma"), 12));
-    QPalette white = benihatirla->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    benihatirla->setPalette(white);
+    benihatirla->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
     sifre->setEchoMode(QLineEdit::Password);
+    sifre->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     adi->installEventFilter(this);
     sifre->installEventFilter(this);
 
@@ -120,12 +115,15 @@ void Tgirisform::buildWindow()
     connect(Button2, &QPushButton::clicked, this, &Tgirisform::Button2Click);
 
     RxGIFAnimator1->setGeometry(168, 364, 28, 28);
+    RxGIFAnimator1->setAnimate(false);
+    RxGIFAnimator1->loadFromFile(UiPictures::busyAnimation());
     RxGIFAnimator1->hide();
 
     RxLabel1->setGeometry(24, 411, 336, 139);
     RxLabel1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     RxLabel1->setFont(boldFont(QStringLiteral("Arial"), 15));
-    RxLabel1->setText(QStringLiteral("Sanayi Mah. Oto Sanayi Sitesi 12. Blok No: 7\n"
+    RxLabel1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    RxLabel1->setText(QStringLiteral("Oto Sanayi Sitesi 12. Blok No: 7\n"
                                      "Bayrampaşa / İSTANBUL\n"
                                      "siparis@otokorvel.com.tr\n"
                                      "Tel: 0212 555 00 00\n"
@@ -137,6 +135,8 @@ void Tgirisform::buildWindow()
     setTabOrder(adi, sifre);
     adi->setFocus();
 
+    // Set last, so that it reaches every control built above.
+    setFont(boldFont(QStringLiteral("Tahoma"), 13));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -188,7 +188,7 @@ bool Tgirisform::doluMu(QLineEdit* edit, const QString& warning)
 {
     if (!edit->text().trimmed().isEmpty())
         return true;
-    QApplication::beep();
+    MessageSound::current().play(ErrorSound);
     MessagePresenter::message(warning);
     edit->selectAll();
     edit->setFocus();
@@ -212,6 +212,7 @@ void Tgirisform::sifreKeyDown()
 void Tgirisform::busy(bool on)
 {
     RxGIFAnimator1->setVisible(on);
+    RxGIFAnimator1->setAnimate(on);
 }
 
 void Tgirisform::Button1Click()
@@ -247,13 +248,14 @@ void Tgirisform::Devamet(const QString& disIp)
     // The clone is made here, where `bagim` lives; the worker only opens and uses it.
     std::shared_ptr<RemoteConnection> clone = bagim.Clone();
     auto sonuc = std::make_shared<std::optional<TSonucBilgisi>>();
-    Async([clone, sonuc, idsi = idsi] { *sonuc = GirisBilgisiAl(*clone, idsi); })
-        ->Await(this, [this, sonuc] {
-            // The session record is written here, on the thread that owns it.
-            if (*sonuc)
-                Bilgim.Kopyala(**sonuc);
-            Karar(sonuc->has_value());
-        });
+    Async([clone, sonuc, idsi = idsi] {
+        *sonuc = GirisBilgisiAl(*clone, idsi);
+    })->Await(this, [this, sonuc] {
+        // The session record is written here, on the thread that owns it.
+        if (*sonuc)
+            Bilgim.Kopyala(**sonuc);
+        Karar(sonuc->has_value());
+    });
 }
 
 std::optional<TSonucBilgisi> Tgirisform::GirisBilgisiAl(RemoteConnection& clone,
@@ -286,7 +288,7 @@ void Tgirisform::Karar(bool dogrusonuc)
 {
     busy(false);
     if (!dogrusonuc) {
-        Reddet(QStringLiteral("Bağlantı Kurulamadı !"), KindError);
+        Reddet(QStringLiteral("Bağlantı Kurulamadı !"), MessageKind::Error);
         return;
     }
     if (Bilgim.Version() != ClientVersion)
@@ -311,12 +313,13 @@ void Tgirisform::Karar(bool dogrusonuc)
             return;
         }
     }
-    Reddet(QStringLiteral("Kullanıcı Adı ve Şifre Hatalı Lütfen Tekrar Deneyiniz !"), KindWarning);
+    Reddet(QStringLiteral("Kullanıcı Adı ve Şifre Hatalı Lütfen Tekrar Deneyiniz !"),
+           MessageKind::Warning);
 }
 
 void Tgirisform::Reddet(const QString& text, std::uint8_t kind)
 {
-    MessagePresenter::dialog(text, kind, OkOnly, ButtonOk);
+    MesajGoster(text, kind, MessageButton::OkOnly, MessageButton::Ok);
     m_calisiyor = false;
     Button1->setEnabled(true);
     adi->selectAll();
@@ -333,7 +336,8 @@ void Tgirisform::IstekFormuAc(const QString& webBase)
 {
     Tformistekyeni istek(this);
     istek.setWindowTitle(QStringLiteral("Oto Korvel B2B İstek Formu"));
-    istek.sitem->setUrl(QUrl(webBase + QStringLiteral("formmailgonder.aspx?carino=0&kullanici= &id=") +
+    istek.sitem->setUrl(QUrl(webBase +
+                             QStringLiteral("formmailgonder.aspx?carino=0&kullanici= &id=") +
                              BilgisayarIdAl()));
     istek.exec();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <optional>
 
+class AnimatedPicture;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -49,7 +50,7 @@ public:
     QLabel* Label2;
     QLineEdit* sifre;
     QPushButton* Button1;
-    QWidget* RxGIFAnimator1;
+    AnimatedPicture* RxGIFAnimator1;
     QPushButton* Button2;
     ShadowLabel* RxLabel1;
 

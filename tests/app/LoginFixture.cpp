@@ -20,15 +20,16 @@ LoginFixture::LoginFixture(const QStringList& serverArgs)
 
 LoginFixture::~LoginFixture()
 {
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "OTOKORVEL_SERVER_HOST", "OTOKORVEL_SERVER_PORT",
-                             "OTOKORVEL_WEB_BASE", "OTOKORVEL_DOWNLOAD_BASE"})
+    for (const char* name :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "OTOKORVEL_SERVER_HOST", "OTOKORVEL_SERVER_PORT",
+          "OTOKORVEL_WEB_BASE", "OTOKORVEL_DOWNLOAD_BASE"})
         qunsetenv(name);
 }
 
 bool LoginFixture::bindTo(const QString& user)
 {
-    return server.runTool({QStringLiteral("bind-workstation"), QString::fromLatin1(Identity),
-                           user}) == 0;
+    return server.runTool(
+               {QStringLiteral("bind-workstation"), QString::fromLatin1(Identity), user}) == 0;
 }
 
 QString LoginFixture::settingsPath() const

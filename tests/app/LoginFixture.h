@@ -2,14 +2,15 @@
 
 #include "FakeWorkstationSources.h"
 #include "RecordingSeams.h"
+#include "RecordingSound.h"
 #include "ScriptedPresenter.h"
 #include "TestServer.h"
 
 #include <QTemporaryDir>
 
 /// What a login needs around it: a real server on free ports, private settings and data
-/// folders, this machine's identity from fake sources, and recording message, shell and
-/// process-end seams. The addresses of the server reach the client through the environment.
+/// folders, this machine's identity from fake sources, and recording message, sound, shell
+/// and process-end seams. The addresses of the server reach the client through the environment.
 struct LoginFixture
 {
     /// The identity the fake sources make: the disk serial without its spaces.
@@ -27,4 +28,5 @@ struct LoginFixture
     FakeWorkstationSources sources;
     ScriptedPresenter presenter;
     RecordingSeams seams;
+    RecordingSound sound;
 };

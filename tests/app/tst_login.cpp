@@ -1,3 +1,4 @@
+#include "AnimatedPicture.h"
 #include "LoginFixture.h"
 #include "ModalWatcher.h"
 #include "RemoteConnection.h"
@@ -92,8 +93,9 @@ struct HandOverWatcher
                                (settingsExist ? "settings" : "no settings");
                   update->done(0); // the real program has ended here
               } else if (auto* request = qobject_cast<Tformistekyeni*>(modal)) {
-                  shown << request->windowTitle() + "|" + request->sitem->url().toString(QUrl::FullyEncoded) +
-                               "|" + (settingsExist ? "settings" : "no settings");
+                  shown << request->windowTitle() + "|" +
+                               request->sitem->url().toString(QUrl::FullyEncoded) + "|" +
+                               (settingsExist ? "settings" : "no settings");
                   QTest::mouseClick(request->Button1, Qt::LeftButton);
               }
           })
@@ -144,20 +146,29 @@ void TestLogin::decision_data()
     QTest::addColumn<bool>("settingsWritten");
 
     const QStringList none;
-    QTest::newRow("dealer") << none << "BAYI" << "bayi" << "3333" << true << none << none
-                            << QList<int>{} << true;
+    QTest::newRow("dealer") << none << "BAYI"
+                            << "bayi"
+                            << "3333" << true << none << none << QList<int>{} << true;
     QTest::newRow("salesman goes on with the server's account")
-        << none << "MEHMET" << "mehmet" << "1111" << true << none << none << QList<int>{}
-        << true;
-    QTest::newRow("wrong password") << none << "BAYI" << "bayi" << "3334" << false
-                                    << QStringList{Refusal} << none << QList<int>{} << false;
-    QTest::newRow("inactive account") << none << "PASIF" << "pasif" << "5555" << false
-                                      << QStringList{Refusal} << none << QList<int>{} << true;
+        << none << "MEHMET"
+        << "mehmet"
+        << "1111" << true << none << none << QList<int>{} << true;
+    QTest::newRow("wrong password")
+        << none << "BAYI"
+        << "bayi"
+        << "3334" << false << QStringList{Refusal} << none << QList<int>{} << false;
+    QTest::newRow("inactive account")
+        << none << "PASIF"
+        << "pasif"
+        << "5555" << false << QStringList{Refusal} << none << QList<int>{} << true;
     QTest::newRow("error during the call")
-        << QStringList{"--fault", "error:BuyukGetir:Veritabanı kilitli"} << "BAYI" << "bayi"
+        << QStringList{"--fault", "error:BuyukGetir:Veritabanı kilitli"} << "BAYI"
+        << "bayi"
         << "3333" << false << QStringList{NoConnection} << none << QList<int>{} << false;
     QTest::newRow("unknown workstation")
-        << none << "" << "bayi" << "3333" << false << none
+        << none << ""
+        << "bayi"
+        << "3333" << false << none
         << QStringList{"Oto Korvel B2B İstek Formu|"
                        "WEBformmailgonder.aspx?carino=0&kullanici=%20&id=LOGINTEST1|"
                        "no settings"}
@@ -167,7 +178,9 @@ void TestLogin::decision_data()
         QTest::addRow("server expects version %d", version)
             << QStringList{"--client-version", QString::number(version), "--installer",
                            m_installer}
-            << "BAYI" << "bayi" << "3333" << true << none
+            << "BAYI"
+            << "bayi"
+            << "3333" << true << none
             << QStringList{QStringLiteral("Dosya İndir|Version: %1-9|no settings").arg(version)}
             << QList<int>{0} << true;
     }
@@ -268,6 +281,7 @@ void TestLogin::unreachableServer()
     QVERIFY(w.form.Button1->isEnabled());
     QCOMPARE(w.form.Button1->text(), QStringLiteral("Giriş!"));
     QVERIFY(w.form.RxGIFAnimator1->isHidden());
+    QVERIFY(!w.form.RxGIFAnimator1->isRunning());
 }
 
 void TestLogin::settingsFile_data()
@@ -279,15 +293,17 @@ void TestLogin::settingsFile_data()
     QTest::addColumn<QByteArray>("remembered"); // the "hatırla" line after the login
 
     const QByteArray key = "hat\xc4\xb1rla";
-    QTest::newRow("missing") << QByteArray() << true << "" << "" << key + "=1";
-    QTest::newRow("remembered")
-        << "[kullanici]\r\nisim=BAYI\r\nsifre=3333\r\n" + key + "=1\r\n" << true << "BAYI"
-        << "3333" << key + "=1";
+    QTest::newRow("missing") << QByteArray() << true << ""
+                             << "" << key + "=1";
+    QTest::newRow("remembered") << "[kullanici]\r\nisim=BAYI\r\nsifre=3333\r\n" + key + "=1\r\n"
+                                << true << "BAYI"
+                                << "3333" << key + "=1";
     QTest::newRow("not remembered") << "[kullanici]\nisim=BAYI\nsifre=3333\n" + key + "=0\n"
-                                    << false << "" << "" << key + "=0";
+                                    << false << ""
+                                    << "" << key + "=0";
     QTest::newRow("key missing counts as remembered")
-        << QByteArray("[kullanici]\nisim=BAYI\nsifre=3333\n") << true << "BAYI" << "3333"
-        << key + "=1";
+        << QByteArray("[kullanici]\nisim=BAYI\nsifre=3333\n") << true << "BAYI"
+        << "3333" << key + "=1";
 }
 
 void TestLogin::settingsFile()
@@ -353,6 +369,7 @@ void TestLogin::enterKeys()
         QCOMPARE(f.presenter.texts().constLast(),
                  QStringLiteral("Lütfen kullanıcı adını giriniz !"));
         QCOMPARE(f.presenter.entries().constLast().shown, ScriptedPresenter::Shown::Message);
+        QCOMPARE(f.sound.played.takeFirst(), 16u);
         QVERIFY(w.form.adi->hasFocus());
         QCOMPARE(w.form.adi->selectedText(), blank);
     }
@@ -368,6 +385,7 @@ void TestLogin::enterKeys()
     w.form.sifre->clear();
     QTest::keyClick(w.form.sifre, Qt::Key_Return);
     QCOMPARE(f.presenter.texts(), QStringList{"Lütfen kullanıcı şifresini giriniz !"});
+    QCOMPARE(f.sound.played, QList<unsigned>{16});
     QVERIFY(!w.form.girisSuruyor());
     QVERIFY(w.form.sifre->hasFocus());
 
@@ -392,6 +410,7 @@ void TestLogin::noSecondAttemptWhileOneRuns()
     QCOMPARE(w.form.Button1->text(), QStringLiteral("Bağlanıyor..."));
     QVERIFY(!w.form.Button1->isEnabled());
     QVERIFY(w.form.RxGIFAnimator1->isVisible());
+    QVERIFY(w.form.RxGIFAnimator1->isRunning());
     QTest::mouseClick(w.form.Button1, Qt::LeftButton);
     w.form.Button1Click();
     QTest::keyClick(w.form.sifre, Qt::Key_Return);

@@ -1,0 +1,6 @@
+#include "OtoKorvelB2B.h"
+
+int main(int argc, char** argv)
+{
+    return OtoKorvelB2B::run(argc, argv);
+}
