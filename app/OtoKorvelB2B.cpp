@@ -8,6 +8,7 @@
 #include "VisualStyle.h"
 #include "WorkstationIdentity.h"
 
+#include <QFont>
 #include <QLineEdit>
 #include <QTextStream>
 #include <cstring>
@@ -47,6 +48,8 @@ void OtoKorvelB2B::prepare()
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Fonts set on a window reach its controls also under the program's style sheet.
     QCoreApplication::setAttribute(Qt::AA_UseStyleSheetPropagationInWidgetStyles);
+    // Where the windows' narrow Tahoma is missing, a condensed face keeps the designed widths.
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"));
     if (geteuid() == 0) {
         QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
         if (!flags.contains("--no-sandbox"))

@@ -103,7 +103,6 @@ void Tgirisform::buildWindow()
     benihatirla->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
     sifre->setEchoMode(QLineEdit::Password);
-    sifre->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
     adi->installEventFilter(this);
     sifre->installEventFilter(this);
 
@@ -174,6 +173,14 @@ bool Tgirisform::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void Tgirisform::showEvent(QShowEvent* event)
+{
+    // The password shows "*" for each character. Set once the program's style has polished
+    // the edit, which would otherwise bring back its own mask character.
+    sifre->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+    QDialog::showEvent(event);
 }
 
 void Tgirisform::keyPressEvent(QKeyEvent* event)

@@ -6,6 +6,7 @@
 #include "Tdosyaindir.h"
 #include "Tformistekyeni.h"
 #include "Tgirisform.h"
+#include "VisualStyle.h"
 #include "WebEngineTestMain.h"
 
 #include <QCheckBox>
@@ -129,6 +130,7 @@ private:
 
 void TestLogin::initTestCase()
 {
+    QVERIFY(VisualStyle::apply(QStringLiteral("Zircon"))); // as the program shows it
     m_installer = m_installerDir.filePath(QStringLiteral("setup.exe"));
     writeFile(m_installer, QByteArray("MZ installer"));
 }
@@ -390,7 +392,8 @@ void TestLogin::enterKeys()
     QVERIFY(w.form.sifre->hasFocus());
 
     QTest::keyClicks(w.form.sifre, "3333");
-    QCOMPARE(w.form.sifre->echoMode(), QLineEdit::Password);
+    QCOMPARE(w.form.sifre->text(), QStringLiteral("3333"));
+    QCOMPARE(w.form.sifre->displayText(), QStringLiteral("****"));
     QTest::keyClick(w.form.sifre, Qt::Key_Return);
     QVERIFY(w.form.girisSuruyor());
     QVERIFY(waitForDecision(w, f));

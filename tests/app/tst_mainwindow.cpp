@@ -17,6 +17,7 @@
 #include "Tgirisform.h"
 #include "Ticker.h"
 #include "TickerPanel.h"
+#include "VisualStyle.h"
 #include "WebEngineTestMain.h"
 #include "WorkGrids.h"
 #include "WorkTabs.h"
@@ -94,6 +95,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(VisualStyle::apply(QStringLiteral("Zircon"))); }
     void partsOfTheWindow();
     void userTypes_data();
     void userTypes();
