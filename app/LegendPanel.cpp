@@ -44,13 +44,3 @@ LegendPanel::LegendPanel(QWidget* parent) : QWidget(parent)
     }
     layout->addStretch();
 }
-
-QStringList LegendPanel::texts() const
-{
-    QStringList result;
-    for (const QLabel* label : findChildren<QLabel*>()) {
-        if (!label->text().isEmpty())
-            result << label->text();
-    }
-    return result;
-}

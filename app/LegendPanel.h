@@ -10,7 +10,4 @@ class LegendPanel : public QWidget
 
 public:
     explicit LegendPanel(QWidget* parent = nullptr);
-
-    /// The legend's texts, icons left out, in order.
-    QStringList texts() const;
 };

@@ -1,6 +1,5 @@
 #include "OtoKorvelB2B.h"
 
-#include "AppError.h"
 #include "DialogPresenter.h"
 #include "MessagePresenter.h"
 #include "SearchBar.h"
@@ -33,9 +32,7 @@ bool OtoKorvelB2B::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const AppError& e) {
-        MessagePresenter::error(e.text());
-    } catch (const std::exception& e) {
+    } catch (const std::exception& e) { // AppError included: its what() is its text
         MessagePresenter::error(QString::fromUtf8(e.what()));
     } catch (...) {
         MessagePresenter::error(QStringLiteral("Bilinmeyen hata"));

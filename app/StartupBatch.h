@@ -17,7 +17,6 @@ public:
 
     /// Appends a loader; loaders run in the order they were added.
     void add(Step step) { m_steps << std::move(step); }
-    int stepCount() const { return static_cast<int>(m_steps.size()); }
 
     /// Starts the steps; `completion` runs afterwards unless `guard` has gone by then.
     void start(QObject* guard, std::function<void()> completion) const;

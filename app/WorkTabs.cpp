@@ -35,12 +35,6 @@ TabSheet* WorkTabs::addSheet(const QString& name, const QString& caption, int im
     return sheet;
 }
 
-QList<TabSheet*> WorkTabs::sheets() const
-{
-    return {sstoklistesi,    ssepet,        sonceki, sccariekstre, syeniler, skampanyali,
-            sTabSheetduyuru, sTabbakiyeler, ss};
-}
-
 void WorkTabs::setActiveSheet(TabSheet* sheet)
 {
     if (sheet->isTabVisible())

@@ -15,8 +15,6 @@ class WorkTabs : public QTabWidget
 public:
     explicit WorkTabs(QWidget* parent = nullptr);
 
-    /// The pages in tab order.
-    QList<TabSheet*> sheets() const;
     /// Makes `sheet` the active page (nothing when its tab is hidden).
     void setActiveSheet(TabSheet* sheet);
     TabSheet* activeSheet() const;
