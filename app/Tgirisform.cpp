@@ -101,32 +101,11 @@ void Tgirisform::buildWindow()
     benihatirla->setChecked(true);
     benihatirla->setFont(boldFont(QStringLiteral("Tahoma"), 12));
     benihatirla->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
-
     sifre->setEchoMode(QLineEdit::Password);
     adi->installEventFilter(this);
     sifre->installEventFilter(this);
-
-    Button1->setGeometry(46, 364, 100, 41);
-    Button2->setGeometry(223, 364, 100, 41);
-    for (QPushButton* button : {Button1, Button2})
-        button->setAutoDefault(false); // Enter in the edits does only what their handlers say
-    connect(Button1, &QPushButton::clicked, this, &Tgirisform::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &Tgirisform::Button2Click);
-
-    RxGIFAnimator1->setGeometry(168, 364, 28, 28);
-    RxGIFAnimator1->setAnimate(false);
-    RxGIFAnimator1->loadFromFile(UiPictures::busyAnimation());
-    RxGIFAnimator1->hide();
-
-    RxLabel1->setGeometry(24, 411, 336, 139);
-    RxLabel1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    RxLabel1->setFont(boldFont(QStringLiteral("Arial"), 15));
-    RxLabel1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-    RxLabel1->setText(QStringLiteral("Oto Sanayi Sitesi 12. Blok No: 7\n"
-                                     "Bayrampaşa / İSTANBUL\n"
-                                     "siparis@otokorvel.com.tr\n"
-                                     "Tel: 0212 555 00 00\n"
-                                     "Gsm: 0532 555 00 00"));
+    buildButtons();
+    buildContactLines();
 
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, benihatirla);
@@ -138,6 +117,34 @@ void Tgirisform::buildWindow()
     setFont(boldFont(QStringLiteral("Tahoma"), 13));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void Tgirisform::buildButtons()
+{
+    Button1->setGeometry(46, 364, 100, 41);
+    Button2->setGeometry(223, 364, 100, 41);
+    for (QPushButton* button : {Button1, Button2})
+        button->setAutoDefault(false); // Enter in the edits does only what their handlers say
+    connect(Button1, &QPushButton::clicked, this, &Tgirisform::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &Tgirisform::Button2Click);
+
+    RxGIFAnimator1->setGeometry(168, 364, 28, 28);
+    RxGIFAnimator1->setAnimate(false);
+    RxGIFAnimator1->loadFromFile(UiPictures::busyAnimation());
+    RxGIFAnimator1->hide();
+}
+
+void Tgirisform::buildContactLines()
+{
+    RxLabel1->setGeometry(24, 411, 336, 139);
+    RxLabel1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    RxLabel1->setFont(boldFont(QStringLiteral("Arial"), 15));
+    RxLabel1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    RxLabel1->setText(QStringLiteral("Oto Sanayi Sitesi 12. Blok No: 7\n"
+                                     "Bayrampaşa / İSTANBUL\n"
+                                     "siparis@otokorvel.com.tr\n"
+                                     "Tel: 0212 555 00 00\n"
+                                     "Gsm: 0532 555 00 00"));
 }
 
 void Tgirisform::FormCreate()

@@ -65,6 +65,8 @@ protected:
 
 private:
     void buildWindow();
+    void buildButtons();
+    void buildContactLines();
     void FormCreate();
     void adiKeyDown();
     void sifreKeyDown();
