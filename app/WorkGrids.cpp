@@ -298,11 +298,10 @@ DataGrid* WorkGrids::kampanyali(QWidget* parent)
 void WorkGrids::stokKolonAyarla(DataGrid& grid, bool wide)
 {
     grid.beginUpdate();
-    for (const char* key : {"KDVDAHIL", "NETFIYAT", "KAMPFIYAT", "LISTEFIYAT1"}) {
-        const QString name = QString::fromLatin1(key);
-        // A column the user type withdrew stays hidden however wide the window is.
-        grid.setColumnVisible(name, wide && isOffered(grid, name));
-    }
+    // Decided from the width alone, for every user type: a reduced view that withdrew the
+    // campaign price from the column chooser still shows it in the wide layout.
+    for (const char* key : {"KDVDAHIL", "NETFIYAT", "KAMPFIYAT", "LISTEFIYAT1"})
+        grid.setColumnVisible(QString::fromLatin1(key), wide);
     grid.setColumnVisible(FiyatBilgisi, !wide);
     grid.setRowHeight(wide ? WideRowHeight : NarrowRowHeight);
     grid.applyWeightedWidths();

@@ -102,7 +102,7 @@ private slots:
     void closeConfirmation_data();
     void closeConfirmation();
     void stockGridLayoutFollowsTheWidth();
-    void reducedViewKeepsCampaignPricesHiddenWhenWide();
+    void reducedViewPriceColumnsFollowTheWidth();
     void tabPagesHearShowAndHide();
     void startupBatchRunsStepsInOrder();
     void uncaughtErrorEndsTheBatchAfterItsCompletion();
@@ -276,16 +276,19 @@ void TestMainWindow::stockGridLayoutFollowsTheWidth()
     QVERIFY(grid.isColumnVisible("KDVDAHIL"));
 }
 
-void TestMainWindow::reducedViewKeepsCampaignPricesHiddenWhenWide()
+void TestMainWindow::reducedViewPriceColumnsFollowTheWidth()
 {
     ShownWindow s(1000);
     s.w.sbilgi.SetMusteriTipi(4);
     s.w.KullaniciTipineGoreAyarla();
+    QVERIFY(!s.w.cxGrid1->isColumnVisible("KAMPFIYAT"));
     for (int width : {1300, 1000, 1300}) {
         QVERIFY(s.resizeTo(width));
-        QVERIFY(!s.w.cxGrid1->isColumnVisible("KAMPFIYAT"));
-        QCOMPARE(s.w.cxGrid1->isColumnVisible("NETFIYAT"), width > TForm1::WideWidth);
+        const bool wide = width > TForm1::WideWidth;
+        QCOMPARE(s.w.cxGrid1->isColumnVisible("KAMPFIYAT"), wide);
+        QCOMPARE(s.w.cxGrid1->isColumnVisible("NETFIYAT"), wide);
     }
+    QVERIFY(!s.w.cxGrid1->columns()[s.w.cxGrid1->columnIndex("KAMPFIYAT")].offered);
 }
 
 void TestMainWindow::tabPagesHearShowAndHide()
