@@ -2,6 +2,7 @@
 
 #include "AnimatedPicture.h"
 #include "AppConfig.h"
+#include "CartTab.h"
 #include "ClientDataSet.h"
 #include "DataGrid.h"
 #include "GuiThread.h"
@@ -42,6 +43,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     cxGrid6->setDataSet(YENILER);
     cxkampanyali->setDataSet(kampstok);
     connectHandlers();
+    siparisBagla();
 
     m_acilis.add([self = QPointer<TForm1>(this)] {
         GuiThread::runBlocking([self] {
@@ -257,6 +259,13 @@ void TForm1::cxkampanyaliResize()
 {
     if (cxkampanyali->isEnabled())
         cxkampanyali->applyWidthRule(ekranGenisligi());
+}
+
+void TForm1::siparisBagla()
+{
+    m_sepet = new CartTab({this, sPageControl1->ssepet, cxGrid2, sepet, Panel2->gifsepet,
+                           Panel2->araedit, bagc, sbilgi},
+                          this);
 }
 
 int TForm1::ekranGenisligi() const

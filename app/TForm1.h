@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class AnimatedPicture;
+class CartTab;
 class ClientDataSet;
 class DataGrid;
 class HeaderPanel;
@@ -93,6 +94,9 @@ private:
     void cxGrid6Resize();
     void cxkampanyaliResize();
     int ekranGenisligi() const;
+    /// The cart tab, the order sending and the overdue warning.
+    void siparisBagla();
 
     StartupBatch m_acilis;
+    CartTab* m_sepet = nullptr;
 };

@@ -1,0 +1,573 @@
+#include "AnimatedPicture.h"
+#include "CartBottomPanel.h"
+#include "CartSelectionStrip.h"
+#include "CartTab.h"
+#include "CartTotalsPanel.h"
+#include "ClientDataSet.h"
+#include "DataGrid.h"
+#include "DisplayFormat.h"
+#include "GridProxy.h"
+#include "LoggedInWindow.h"
+#include "OtoKorvelB2B.h"
+#include "SaveFileChooser.h"
+#include "SearchBar.h"
+#include "TabSheet.h"
+#include "WebEngineTestMain.h"
+#include "WorkTabs.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTableView>
+#include <QTcpServer>
+#include <QThread>
+#include <QtTest>
+
+namespace {
+
+using Entry = ScriptedPresenter::Entry;
+using Shown = ScriptedPresenter::Shown;
+
+CartTab& cartOf(TForm1& w)
+{
+    return *w.findChild<CartTab*>();
+}
+
+QLabel& warningLabel(TForm1& w)
+{
+    return *cartOf(w).panelsec->lbluyarbakiye;
+}
+
+CartTotalsPanel& totalsOf(TForm1& w)
+{
+    return *cartOf(w).Panel4->Panel6;
+}
+
+QStringList totalTexts(TForm1& w)
+{
+    const CartTotalsPanel& t = totalsOf(w);
+    return {t.aratoplaml->text(), t.indiriml->text(), t.nettutarl->text(), t.vergil->text(),
+            t.geneltoplaml->text()};
+}
+
+QString amount(double value)
+{
+    return DisplayFormat::format(QStringLiteral("#,###,##0.00"), value);
+}
+
+bool fetchEnded(TForm1& w)
+{
+    return w.cxGrid2->isEnabled() && w.cxGrid2->isAttached() && w.Panel2->gifsepet->isHidden();
+}
+
+/// Makes the cart tab active (anew when it already was) and waits for its fetch.
+bool showCart(TForm1& w, int timeoutMs = 10000)
+{
+    WorkTabs& tabs = *w.sPageControl1;
+    tabs.setActiveSheet(tabs.sstoklistesi);
+    tabs.setActiveSheet(tabs.ssepet);
+    return QTest::qWaitFor([&] { return fetchEnded(w); }, timeoutMs);
+}
+
+QString cartCaption(TForm1& w)
+{
+    return w.sPageControl1->ssepet->caption();
+}
+
+QVariantList columnOf(const DataTable& table, const QString& name)
+{
+    QVariantList values;
+    const int c = table.indexOf(name);
+    for (int row = 0; row < table.rowCount(); ++row)
+        values << table.column(c).valueAt(row);
+    return values;
+}
+
+QList<int> intsOf(const DataTable& table, const QString& name)
+{
+    QList<int> values;
+    for (const QVariant& v : columnOf(table, name))
+        values << v.toInt();
+    return values;
+}
+
+/// Sum of a column over the lines marked with exactly 1.
+double markedSum(const DataTable& table, const QString& name)
+{
+    const QVariantList marks = columnOf(table, QStringLiteral("SEC"));
+    const QVariantList values = columnOf(table, name);
+    double sum = 0;
+    for (int row = 0; row < marks.size(); ++row)
+        sum += marks[row].toInt() == 1 ? values[row].toDouble() : 0.0;
+    return sum;
+}
+
+DataTable serverCart(const LoggedInWindow& s)
+{
+    DataTable cart;
+    s.onServer([&](TServerMethods1Client& p) { cart = p.SepetVer2(s.w.sbilgi.CARINO()); });
+    return cart;
+}
+
+/// Runs statements on the server's database, beside the running server.
+QList<QVariantList> onDatabase(const LoggedInWindow& s, const QString& sql,
+                               const QVariantList& binds = {})
+{
+    QList<QVariantList> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "cart-test");
+        db.setDatabaseName(s.f.server.databasePath());
+        db.open();
+        QSqlQuery q(db);
+        q.prepare(sql);
+        for (const QVariant& b : binds)
+            q.addBindValue(b);
+        q.exec();
+        while (q.next()) {
+            QVariantList row;
+            for (int i = 0; i < q.record().count(); ++i)
+                row << q.value(i);
+            rows << row;
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("cart-test"));
+    return rows;
+}
+
+void setServerMark(const LoggedInWindow& s, int sirano, int sec)
+{
+    onDatabase(s, QStringLiteral("UPDATE SEPET SET SEC = ? WHERE SIRANO = ?"), {sec, sirano});
+}
+
+/// Puts one more item into the account's cart (marked, as the server adds lines).
+void addLine(const LoggedInWindow& s, int stokno)
+{
+    s.onServer([&](TServerMethods1Client& p) {
+        QCOMPARE(p.SepetEkle2(s.session(), s.w.sbilgi.CARINO(), stokno, "x", "x", 2, 20, 10, 0,
+                              s.w.sbilgi.Sirano(), 0, 0, 0, 0),
+                 1);
+    });
+}
+
+int rowWithSirano(ClientDataSet& sepet, int sirano)
+{
+    return intsOf(sepet.Data(), QStringLiteral("SIRANO")).indexOf(sirano);
+}
+
+QPoint cellCentre(DataGrid& grid, int sourceRow, const QString& key)
+{
+    QTableView* view = grid.view();
+    const QModelIndex index =
+        view->model()->index(grid.proxy()->rowOfSource(sourceRow), grid.columnIndex(key));
+    view->scrollTo(index);
+    return view->visualRect(index).center();
+}
+
+void clickCell(DataGrid& grid, int sourceRow, const QString& key)
+{
+    QTest::mouseClick(grid.view()->viewport(), Qt::LeftButton, {},
+                      cellCentre(grid, sourceRow, key));
+}
+
+void doubleClickCell(DataGrid& grid, int sourceRow, const QString& key)
+{
+    clickCell(grid, sourceRow, key);
+    QTest::mouseDClick(grid.view()->viewport(), Qt::LeftButton, {},
+                       cellCentre(grid, sourceRow, key));
+}
+
+bool hasEntry(const ScriptedPresenter& p, const Entry& e)
+{
+    for (const Entry& x : p.entries()) {
+        if (x.shown == e.shown && x.text == e.text && x.kind == e.kind && x.buttons == e.buttons &&
+            x.defaultButton == e.defaultButton)
+            return true;
+    }
+    return false;
+}
+
+Entry information(const QString& text)
+{
+    return {Shown::Dialog, text, 2, 1 << 2, 2};
+}
+
+Entry question(const QString& text)
+{
+    return {Shown::Dialog, text, 3, 0b11, 1};
+}
+
+/// A port on which nothing listens.
+QString deadPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return QString::number(probe.serverPort());
+}
+
+/// Answers the save dialog with a fixed path.
+class ChosenFile : public SaveFileChooser
+{
+public:
+    explicit ChosenFile(QString path) : m_path(std::move(path)) { install(this); }
+    ~ChosenFile() override { install(nullptr); }
+    QString chooseSaveFile(QWidget*, const QString& filter, const QString&) override
+    {
+        askedFilter = filter;
+        return m_path;
+    }
+    QString askedFilter;
+
+private:
+    QString m_path;
+};
+
+} // namespace
+
+/// The cart tab on a main window logged in as the demo dealer (account 1200, whose cart
+/// holds a marked and an unmarked line), against a real server.
+class TestCart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey)); }
+    void showingTheTabFetchesTheCart();
+    void olderFetchNeverReplacesANewerOne();
+    void fetchWithoutConnectionKeepsTheCart();
+    void marksOfAllLines();
+    void toggleWithTheSecCell_data();
+    void toggleWithTheSecCell();
+    void markTheServerRefusesIsTakenBack();
+    void otherCellsOpenTheLine();
+    void deleteLine_data();
+    void deleteLine();
+    void deleteWholeCart();
+    void excelExport();
+    void overdueWarning();
+    void pendingOverdueWarning();
+};
+
+void TestCart::showingTheTabFetchesTheCart()
+{
+    LoggedInWindow s;
+    QVERIFY2(s.ready(), qPrintable(s.f.server.error()));
+    TForm1& w = s.w;
+    QCOMPARE(cartCaption(w), QStringLiteral("Sepet"));
+    QVERIFY(showCart(w));
+
+    const DataTable cart = serverCart(s);
+    QCOMPARE(cart.rowCount(), 2);
+    QCOMPARE(cartCaption(w), QStringLiteral("2=Sepet"));
+    QCOMPARE(w.sepet->RecordCount(), 2);
+    QCOMPARE(w.cxGrid2->rowCount(), 2);
+    QVERIFY(!w.sepet->ControlsDisabled());
+    QCOMPARE(w.sepet->DisplayFormat(w.sepet->FieldIndex("NETTUTAR")), "#,###,##0.00");
+    // The demo cart: the first line marked, the last not; the totals are the first line's.
+    QCOMPARE(intsOf(w.sepet->Data(), "SEC"), QList<int>({1, 0}));
+    const double tutar = markedSum(cart, "TUTAR");
+    const double indirim = markedSum(cart, "INDIRIMTUTAR");
+    const double vergi = markedSum(cart, "VERGITUTARI");
+    QVERIFY(tutar > 0 && indirim > 0);
+    QCOMPARE(totalTexts(w), QStringList({amount(tutar), amount(indirim), amount(tutar - indirim),
+                                         amount(vergi), amount(tutar - indirim + vergi)}));
+    QCOMPARE(totalsOf(w).geneltoplaml->text(), amount(markedSum(cart, "NETTUTAR") + vergi));
+
+    // The catalogue's refresh after an add: fetched on the spot, caption and totals anew.
+    addLine(s, 7);
+    cartOf(w).SepetYenile();
+    QCOMPARE(cartCaption(w), QStringLiteral("3=Sepet"));
+    QCOMPARE(totalsOf(w).aratoplaml->text(), amount(markedSum(serverCart(s), "TUTAR")));
+    QVERIFY(s.f.presenter.entries().isEmpty());
+}
+
+void TestCart::olderFetchNeverReplacesANewerOne()
+{
+    LoggedInWindow s;
+    QVERIFY(s.ready());
+    TForm1& w = s.w;
+    WorkTabs& tabs = *w.sPageControl1;
+    tabs.setActiveSheet(tabs.ssepet);
+    // Let the background answer (two lines) arrive without handling its completion yet.
+    QElapsedTimer waited;
+    waited.start();
+    while (!s.f.server.log().contains("SepetVer2") && waited.elapsed() < 5000)
+        QThread::msleep(20);
+    QThread::msleep(300);
+    addLine(s, 7);
+    cartOf(w).SepetYenile();
+    QCOMPARE(w.sepet->RecordCount(), 3);
+    QTRY_VERIFY(fetchEnded(w));
+    QCOMPARE(w.sepet->RecordCount(), 3);
+    QCOMPARE(cartCaption(w), QStringLiteral("3=Sepet"));
+}
+
+void TestCart::fetchWithoutConnectionKeepsTheCart()
+{
+    LoggedInWindow s;
+    QVERIFY(s.ready());
+    TForm1& w = s.w;
+    QVERIFY(showCart(w));
+    const QString totals = totalsOf(w).geneltoplaml->text();
+
+    w.bagc.Port = deadPort();
+    WorkTabs& tabs = *w.sPageControl1;
+    tabs.setActiveSheet(tabs.sstoklistesi);
+    tabs.setActiveSheet(tabs.ssepet);
+    QVERIFY(!w.cxGrid2->isEnabled() && w.Panel2->gifsepet->isVisible());
+    QVERIFY(!cartOf(w).Panel4->Button1->isEnabled());
+    QVERIFY(QTest::qWaitFor([&] { return fetchEnded(w); }, 20000));
+    // The fetch's check reports; the overdue check is silent beyond its attempts.
+    QTRY_COMPARE(s.f.presenter.count(Shown::Message), 22);
+    QCOMPARE(s.f.presenter.count(Shown::Dialog), 1);
+    QVERIFY(hasEntry(s.f.presenter,
+                     {Shown::Dialog, "Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!", 1, 4, 2}));
+    QCOMPARE(w.sepet->RecordCount(), 2);
+    QCOMPARE(cartCaption(w), QStringLiteral("2=Sepet"));
+    QCOMPARE(totalsOf(w).geneltoplaml->text(), totals);
+    QVERIFY(cartOf(w).Panel4->Button1->isEnabled());
+    QVERIFY(warningLabel(w).text().isEmpty());
+}
+
+void TestCart::marksOfAllLines()
+{
+    LoggedInWindow s;
+    QVERIFY(s.ready());
+    TForm1& w = s.w;
+    QVERIFY(showCart(w));
+    CartTab& cart = cartOf(w);
+    w.Panel2->araedit->setText("FREN");
+
+    cart.panelsec->Button5->click();
+    QCOMPARE(totalTexts(w), QStringList(5, QStringLiteral("0,00")));
+    QCOMPARE(intsOf(w.sepet->Data(), "SEC"), QList<int>({0, 0}));
+    QCOMPARE(intsOf(serverCart(s), "SEC"), QList<int>({0, 0}));
+    QCOMPARE(w.Panel2->araedit->selectedText(), QStringLiteral("FREN"));
+
+    cart.panelsec->Button4->click();
+    const DataTable server = serverCart(s);
+    QCOMPARE(intsOf(server, "SEC"), QList<int>({1, 1}));
+    QCOMPARE(intsOf(w.sepet->Data(), "SEC"), QList<int>({1, 1}));
+    QCOMPARE(totalsOf(w).aratoplaml->text(), amount(markedSum(server, "TUTAR")));
+    QVERIFY(s.f.presenter.entries().isEmpty());
+}
+
+void TestCart::toggleWithTheSecCell_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    QTest::newRow("unmarked becomes marked") << 0 << 1;
+    QTest::newRow("marked becomes unmarked") << 1 << 0;
+    QTest::newRow("a mark of 2 becomes unmarked") << 2 << 0;
+}
+
+void TestCart::toggleWithTheSecCell()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+
+    LoggedInWindow s;
+    QVERIFY(s.ready());
+    TForm1& w = s.w;
+    const int line = intsOf(serverCart(s), "SIRANO").last(); // the unmarked demo line
+    setServerMark(s, line, before);
+    QVERIFY(showCart(w));
+    const int row = rowWithSirano(*w.sepet, line);
+    QCOMPARE(w.sepet->Data().column(w.sepet->FieldIndex("SEC")).valueAt(row).toInt(), before);
+    const QString counted = amount(markedSum(w.sepet->Data(), "TUTAR"));
+
+    doubleClickCell(*w.cxGrid2, row, "SEC");
+    QCOMPARE(w.sepet->Data().column(w.sepet->FieldIndex("SEC")).valueAt(row).toInt(), after);
+    const DataTable server = serverCart(s);
+    QCOMPARE(intsOf(server, "SEC").at(row), after);
+    // The totals follow at once and never counted the 2.
+    QCOMPARE(totalsOf(w).aratoplaml->text(), amount(markedSum(server, "TUTAR")));
+    if (before == 2)
+        QCOMPARE(totalsOf(w).aratoplaml->text(), counted);
+}
+
+void TestCart::markTheServerRefusesIsTakenBack()
+{
+    LoggedInWindow s(QStringLiteral("DEMO-BAYI"),
+                     {"--fault", "error:SepetSecimGuncelle:Sepet satırı kilitli"});
+    QVERIFY(s.ready());
+    TForm1& w = s.w;
+    QVERIFY(showCart(w));
+    const QStringList totals = totalTexts(w);
+
+    doubleClickCell(*w.cxGrid2, 0, "SEC");
+    QCOMPARE(intsOf(w.sepet->Data(), "SEC"), QList<int>({1, 0}));
+    QCOMPARE(totalTexts(w), totals);
+    cartOf(w).panelsec->Button5->click();
+    QCOMPARE(intsOf(w.sepet->Data(), "SEC"), QList<int>({1, 0}));
+    QCOMPARE(totalTexts(w), totals);
+    // One refusal per attempt: the rest of "Seçimleri Kaldır" is not tried.
+    QCOMPARE(s.f.presenter.count(Shown::Error), 2);
+    QVERIFY(s.f.presenter.texts().first().contains("Sepet satırı kilitli"));
+}
+
+void TestCart::otherCellsOpenTheLine()
+{
+    LoggedInWindow s;
+    QVERIFY(s.ready());
+    TForm1& w = s.w;
+    QVERIFY(showCart(w));
+    CartTab& cart = cartOf(w);
+    QList<int> opened;
+    cart.satirDegistir = [&](int sirano) { opened << sirano; };
+    const QList<int> lines = intsOf(w.sepet->Data(), "SIRANO");
+
+    doubleClickCell(*w.cxGrid2, 1, "STOKADI");
+    QCOMPARE(opened, QList<int>{lines[1]});
+    QCOMPARE(w.sepet->FieldByName("SIRANO").AsInteger(), lines[1]);
+    clickCell(*w.cxGrid2, 0, "MIKTAR");
+    cart.Deitir1->trigger();
+    QCOMPARE(opened, QList<int>({lines[1], lines[0]}));
+    QCOMPARE(intsOf(serverCart(s), "SEC"), QList<int>({1, 0})); // no mark changed
+
+    // While a fetch runs the grid takes no double-click.
+    WorkTabs& tabs = *w.sPageControl1;
+    tabs.setActiveSheet(tabs.sstoklistesi);
+    tabs.setActiveSheet(tabs.ssepet);
+    cart.Deitir1Click(); // as the menu would, were it reachable
+    QCOMPARE(opened.size(), 2);
+    QTRY_VERIFY(fetchEnded(w));
+}
+
+void TestCart::deleteLine_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("Evet") << 6 << true;
+    QTest::newRow("Hayır") << 7 << false;
+    QTest::newRow("close box") << 2 << false;
+}
+
+void TestCart::deleteLine()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, deleted);
+
+    LoggedInWindow s;
+    QVERIFY(s.ready());
+    TForm1& w = s.w;
+    QVERIFY(showCart(w));
+    const int line = w.sepet->Data().column(w.sepet->FieldIndex("SIRANO")).valueAt(0).toInt();
+    w.sepet->First();
+    const QString note = w.sepet->FieldByName("BARKOD").DisplayText() + "-" +
+                         w.sepet->FieldByName("STOKADI").DisplayText();
+    clickCell(*w.cxGrid2, 0, "BARKOD");
+
+    s.f.presenter.answer({answer});
+    cartOf(w).SatrSil1->trigger();
+    QCOMPARE(s.f.presenter.entries().first().text,
+             QStringLiteral("Satırı silmek istiyor musunuz "));
+    QVERIFY(hasEntry(s.f.presenter, question("Satırı silmek istiyor musunuz ")));
+    QCOMPARE(s.f.presenter.entries().size(), deleted ? 2 : 1);
+    QCOMPARE(serverCart(s).rowCount(), deleted ? 1 : 2);
+    if (!deleted) {
+        QCOMPARE(cartCaption(w), QStringLiteral("2=Sepet"));
+        return;
+    }
+    QCOMPARE(s.f.presenter.entries().last().text, QStringLiteral("Satır silindi !"));
+    QVERIFY(hasEntry(s.f.presenter, information("Satır silindi !")));
+    QCOMPARE(cartCaption(w), QStringLiteral("1=Sepet"));
+    QCOMPARE(rowWithSirano(*w.sepet, line), -1);
+    // The deleted line was the marked one.
+    QCOMPARE(totalTexts(w), QStringList(5, QStringLiteral("0,00")));
+    const auto log =
+        onDatabase(s, "SELECT ACIKLAMA FROM SEPET_SILINEN WHERE SEPETSIRANO = ?", {line});
+    QCOMPARE(log.size(), 1);
+    QCOMPARE(log[0][0].toString(), note);
+}
+
+void TestCart::deleteWholeCart()
+{
+    LoggedInWindow s;
+    QVERIFY(s.ready());
+    TForm1& w = s.w;
+    QVERIFY(showCart(w));
+    CartTab& cart = cartOf(w);
+
+    s.f.presenter.answer({7});
+    cart.HepsiniSil1->trigger();
+    QCOMPARE(serverCart(s).rowCount(), 2);
+
+    s.f.presenter.answer({6});
+    cart.HepsiniSil1->trigger();
+    QCOMPARE(s.f.presenter.texts(),
+             QStringList({"Tüm Sepeti Silmek İstiyor musunuz ",
+                          "Tüm Sepeti Silmek İstiyor musunuz ", "Sepet Silindi !"}));
+    QVERIFY(hasEntry(s.f.presenter, question("Tüm Sepeti Silmek İstiyor musunuz ")));
+    QVERIFY(hasEntry(s.f.presenter, information("Sepet Silindi !")));
+    QCOMPARE(serverCart(s).rowCount(), 0);
+    QCOMPARE(cartCaption(w), QStringLiteral("0=Sepet"));
+    QCOMPARE(totalTexts(w), QStringList(5, QStringLiteral("0,00")));
+
+    // An empty cart: nothing asked, nothing done.
+    cart.HepsiniSil1->trigger();
+    cart.SatrSil1->trigger();
+    QCOMPARE(s.f.presenter.entries().size(), 3);
+}
+
+void TestCart::excelExport()
+{
+    LoggedInWindow s;
+    QVERIFY(s.ready());
+    QVERIFY(showCart(s.w));
+    QTemporaryDir dir;
+    ChosenFile chosen(dir.filePath("sepet.xls"));
+    cartOf(s.w).Panel4->Button2->click();
+    QCOMPARE(chosen.askedFilter, QStringLiteral("Excel|*.xls*"));
+    QFile file(dir.filePath("sepet.xlsx"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(2), QByteArray("PK")); // a workbook is a zip archive
+    QVERIFY(s.f.presenter.entries().isEmpty());
+}
+
+void TestCart::overdueWarning()
+{
+    LoggedInWindow s;
+    QVERIFY(s.ready());
+    TForm1& w = s.w;
+    QString expected;
+    s.onServer([&](TServerMethods1Client& p) { expected = p.CariVadeGunGecmismiBul(1200); });
+    QVERIFY(expected.startsWith("Vadesi geçmiş borcunuz"));
+    QVERIFY(showCart(w));
+    QTRY_COMPARE(warningLabel(w).text(), expected);
+
+    // An account without overdue debts: the label is emptied and stays empty.
+    w.sbilgi.SetCARINO(1390);
+    s.f.server.log();
+    QVERIFY(showCart(w));
+    QVERIFY(warningLabel(w).text().isEmpty());
+    QTRY_VERIFY(s.f.server.log().contains("CariVadeGunGecmismiBul"));
+    QTest::qWait(200);
+    QVERIFY(warningLabel(w).text().isEmpty());
+}
+
+void TestCart::pendingOverdueWarning()
+{
+    auto s = std::make_unique<LoggedInWindow>(
+        QStringLiteral("DEMO-BAYI"), QStringList{"--fault", "delay:CariVadeGunGecmismiBul:400"});
+    QVERIFY(s->ready());
+    TForm1& w = s->w;
+    QVERIFY(showCart(w));
+    QVERIFY(warningLabel(w).text().isEmpty());
+    QTRY_VERIFY(!warningLabel(w).text().isEmpty());
+    // Shown again: empty while the new answer is pending, then written.
+    QVERIFY(showCart(w));
+    QVERIFY(warningLabel(w).text().isEmpty());
+    QTRY_VERIFY(!warningLabel(w).text().isEmpty());
+
+    // A late answer finds the window gone and goes nowhere.
+    QVERIFY(showCart(w));
+    s.reset();
+    QTest::qWait(700);
+}
+
+WEBENGINE_TEST_MAIN_WITH(TestCart, OtoKorvelB2B)
+#include "tst_cart.moc"
