@@ -99,8 +99,9 @@ void TONAYSIP::buildWindow()
 
 QLayout* TONAYSIP::choicesRow()
 {
-    teslimbox->setFixedWidth(135);
-    boxkargo->setFixedWidth(208);
+    // At least their designed widths; wider where a face draws the names wider.
+    teslimbox->setMinimumWidth(135);
+    boxkargo->setMinimumWidth(208);
     kargocombo->setEditable(false);
     uyarikargo->setFixedSize(210, 59);
     uyarikargo->setWordWrap(true);

@@ -1,5 +1,6 @@
 #include "AnimatedPicture.h"
 #include "CartBottomPanel.h"
+#include "CartHelpers.h"
 #include "CartSelectionStrip.h"
 #include "CartTab.h"
 #include "CartTotalsPanel.h"
@@ -23,7 +24,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTableView>
-#include <QTcpServer>
 #include <QThread>
 #include <QtTest>
 
@@ -31,11 +31,6 @@ namespace {
 
 using Entry = ScriptedPresenter::Entry;
 using Shown = ScriptedPresenter::Shown;
-
-CartTab& cartOf(TForm1& w)
-{
-    return *w.findChild<CartTab*>();
-}
 
 QLabel& warningLabel(TForm1& w)
 {
@@ -59,20 +54,6 @@ QString amount(double value)
     return DisplayFormat::format(QStringLiteral("#,###,##0.00"), value);
 }
 
-bool fetchEnded(TForm1& w)
-{
-    return w.cxGrid2->isEnabled() && w.cxGrid2->isAttached() && w.Panel2->gifsepet->isHidden();
-}
-
-/// Makes the cart tab active (anew when it already was) and waits for its fetch.
-bool showCart(TForm1& w, int timeoutMs = 10000)
-{
-    WorkTabs& tabs = *w.sPageControl1;
-    tabs.setActiveSheet(tabs.sstoklistesi);
-    tabs.setActiveSheet(tabs.ssepet);
-    return QTest::qWaitFor([&] { return fetchEnded(w); }, timeoutMs);
-}
-
 QString cartCaption(TForm1& w)
 {
     return w.sPageControl1->ssepet->caption();
@@ -87,14 +68,6 @@ QVariantList columnOf(const DataTable& table, const QString& name)
     return values;
 }
 
-QList<int> intsOf(const DataTable& table, const QString& name)
-{
-    QList<int> values;
-    for (const QVariant& v : columnOf(table, name))
-        values << v.toInt();
-    return values;
-}
-
 /// Sum of a column over the lines marked with exactly 1.
 double markedSum(const DataTable& table, const QString& name)
 {
@@ -104,13 +77,6 @@ double markedSum(const DataTable& table, const QString& name)
     for (int row = 0; row < marks.size(); ++row)
         sum += marks[row].toInt() == 1 ? values[row].toDouble() : 0.0;
     return sum;
-}
-
-DataTable serverCart(const LoggedInWindow& s)
-{
-    DataTable cart;
-    s.onServer([&](TServerMethods1Client& p) { cart = p.SepetVer2(s.w.sbilgi.CARINO()); });
-    return cart;
 }
 
 /// Runs statements on the server's database, beside the running server.
@@ -200,14 +166,6 @@ Entry question(const QString& text)
     return {Shown::Dialog, text, 3, 0b11, 1};
 }
 
-/// A port on which nothing listens.
-QString deadPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return QString::number(probe.serverPort());
-}
-
 /// Answers the save dialog with a fixed path.
 class ChosenFile : public SaveFileChooser
 {
@@ -238,6 +196,7 @@ private slots:
     void showingTheTabFetchesTheCart();
     void olderFetchNeverReplacesANewerOne();
     void fetchWithoutConnectionKeepsTheCart();
+    void fetchErrorIsShownOnceTheTabIsUsable();
     void marksOfAllLines();
     void toggleWithTheSecCell_data();
     void toggleWithTheSecCell();
@@ -300,7 +259,7 @@ void TestCart::olderFetchNeverReplacesANewerOne()
     addLine(s, 7);
     cartOf(w).SepetYenile();
     QCOMPARE(w.sepet->RecordCount(), 3);
-    QTRY_VERIFY(fetchEnded(w));
+    QTRY_VERIFY(cartFetchEnded(w));
     QCOMPARE(w.sepet->RecordCount(), 3);
     QCOMPARE(cartCaption(w), QStringLiteral("3=Sepet"));
 }
@@ -319,7 +278,7 @@ void TestCart::fetchWithoutConnectionKeepsTheCart()
     tabs.setActiveSheet(tabs.ssepet);
     QVERIFY(!w.cxGrid2->isEnabled() && w.Panel2->gifsepet->isVisible());
     QVERIFY(!cartOf(w).Panel4->Button1->isEnabled());
-    QVERIFY(QTest::qWaitFor([&] { return fetchEnded(w); }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return cartFetchEnded(w); }, 20000));
     // The fetch's check reports; the overdue check is silent beyond its attempts.
     QTRY_COMPARE(s.f.presenter.count(Shown::Message), 22);
     QCOMPARE(s.f.presenter.count(Shown::Dialog), 1);
@@ -330,6 +289,21 @@ void TestCart::fetchWithoutConnectionKeepsTheCart()
     QCOMPARE(totalsOf(w).geneltoplaml->text(), totals);
     QVERIFY(cartOf(w).Panel4->Button1->isEnabled());
     QVERIFY(warningLabel(w).text().isEmpty());
+}
+
+void TestCart::fetchErrorIsShownOnceTheTabIsUsable()
+{
+    LoggedInWindow s(QStringLiteral("DEMO-BAYI"), {"--fault", "error:SepetVer2:Sepet okunamadı"});
+    QVERIFY(s.ready());
+    TForm1& w = s.w;
+    bool usable = false;
+    s.f.presenter.onShow([&](const Entry&) { usable = cartFetchEnded(w); });
+    QVERIFY(showCart(w));
+    QTRY_COMPARE(s.f.presenter.count(Shown::Error), 1);
+    QCOMPARE(s.f.presenter.texts(), QStringList{"Sepet okunamadı"});
+    QVERIFY(usable);
+    QCOMPARE(cartCaption(w), QStringLiteral("0=Sepet"));
+    QCOMPARE(totalTexts(w), QStringList(5, QStringLiteral("0,00")));
 }
 
 void TestCart::marksOfAllLines()
@@ -434,7 +408,7 @@ void TestCart::otherCellsOpenTheLine()
     tabs.setActiveSheet(tabs.ssepet);
     cart.Deitir1Click(); // as the menu would, were it reachable
     QCOMPARE(opened.size(), 2);
-    QTRY_VERIFY(fetchEnded(w));
+    QTRY_VERIFY(cartFetchEnded(w));
 }
 
 void TestCart::deleteLine_data()

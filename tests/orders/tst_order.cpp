@@ -1,4 +1,5 @@
 #include "CartBottomPanel.h"
+#include "CartHelpers.h"
 #include "CartSelectionStrip.h"
 #include "CartTab.h"
 #include "CartTotalsPanel.h"
@@ -19,7 +20,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTcpServer>
 #include <QtTest>
 
 namespace {
@@ -29,19 +29,6 @@ using Shown = ScriptedPresenter::Shown;
 const QStringList DeliveryTypes{"Kargo ile Gönderim", "Depodan Teslim", "Servis Aracı ile"};
 const QStringList CargoTypes{"Anlaşmalı Kargo", "Alıcı Ödemeli", "Ambar"};
 const QStringList ContractCarriers{" ", "ARAS KARGO", "YURTİÇİ KARGO"};
-
-CartTab& cartOf(TForm1& w)
-{
-    return *w.findChild<CartTab*>();
-}
-
-bool showCart(TForm1& w)
-{
-    WorkTabs& tabs = *w.sPageControl1;
-    tabs.setActiveSheet(tabs.sstoklistesi);
-    tabs.setActiveSheet(tabs.ssepet);
-    return QTest::qWaitFor([&] { return w.cxGrid2->isEnabled() && w.cxGrid2->isAttached(); });
-}
 
 QStringList optionTexts(const OptionGroup& group)
 {
@@ -59,15 +46,6 @@ QStringList comboTexts(const QComboBox& combo)
     return texts;
 }
 
-QList<int> intsOf(const DataTable& table, const QString& name)
-{
-    QList<int> values;
-    const int c = table.indexOf(name);
-    for (int row = 0; row < table.rowCount(); ++row)
-        values << table.column(c).valueAt(row).toInt();
-    return values;
-}
-
 /// The stock numbers of the lines marked with 1, in line order.
 QList<int> markedStock(const DataTable& cart)
 {
@@ -79,13 +57,6 @@ QList<int> markedStock(const DataTable& cart)
             marked << stock[row];
     }
     return marked;
-}
-
-DataTable serverCart(const LoggedInWindow& s)
-{
-    DataTable cart;
-    s.onServer([&](TServerMethods1Client& p) { cart = p.SepetVer2(s.w.sbilgi.CARINO()); });
-    return cart;
 }
 
 int orderCount(const LoggedInWindow& s)
@@ -310,10 +281,7 @@ void TestOrder::carriersThatCannotBeLoaded()
     choose(*d->boxkargo, 0);
     QCOMPARE(comboTexts(*d->kargocombo), ContractCarriers);
 
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    s.w.bagc.Port = QString::number(probe.serverPort());
-    probe.close();
+    s.w.bagc.Port = deadPort();
     choose(*d->boxkargo, 1);
     QCOMPARE(s.f.presenter.count(Shown::Message), 11);
     QCOMPARE(s.f.presenter.texts().last(),
