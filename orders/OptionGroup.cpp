@@ -8,7 +8,7 @@ OptionGroup::OptionGroup(const QString& title, QWidget* parent)
     : QGroupBox(title, parent), m_buttons(new QButtonGroup(this)), m_layout(new QVBoxLayout(this))
 {
     m_layout->addStretch(1);
-    connect(m_buttons, &QButtonGroup::buttonClicked, this, &OptionGroup::clicked);
+    connect(m_buttons, &QButtonGroup::buttonClicked, this, &OptionGroup::optionClicked);
 }
 
 void OptionGroup::clear()

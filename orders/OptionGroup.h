@@ -30,7 +30,7 @@ public:
 
 signals:
     /// The user clicked an option.
-    void clicked();
+    void optionClicked();
 
 private:
     QButtonGroup* m_buttons;

@@ -68,7 +68,7 @@ TONAYSIP::TONAYSIP(QWidget* owner, RemoteConnection& bagc, const QString& uyari,
     Label2->setText(QStringLiteral("Kullanıcı: ") + sbilgi.ADI() + u'\n' +
                     QStringLiteral("Cari     : ") + sbilgi.CariAdi() + u'\n' +
                     QStringLiteral("Tutar    : ") + toplam);
-    connect(boxkargo, &OptionGroup::clicked, this, &TONAYSIP::boxkargoClick);
+    connect(boxkargo, &OptionGroup::optionClicked, this, &TONAYSIP::boxkargoClick);
     connect(kargocombo, &QComboBox::activated, this, &TONAYSIP::kargocomboChange);
     connect(Button1, &QPushButton::clicked, this, &TONAYSIP::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
