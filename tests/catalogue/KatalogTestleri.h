@@ -60,13 +60,17 @@ inline double sayi(const DataTable& table, int row, const QString& key)
     return table.column(table.indexOf(key)).numberAt(row);
 }
 
-/// Double-clicks the grid row showing data-set row `sourceRow`.
+/// Double-clicks the grid row showing data-set row `sourceRow`, in its first visible
+/// column, as the window system delivers it: press, release, double click, release.
 inline void ciftTikla(DataGrid& grid, int sourceRow)
 {
     grid.focusRow(sourceRow);
     QTableView* view = grid.view();
-    const QRect cell = view->visualRect(view->currentIndex());
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    const QModelIndex cell = view->model()->index(view->currentIndex().row(),
+                                                  grid.visibleColumns().first());
+    const QPoint at = view->visualRect(cell).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace KatalogTestleri
