@@ -31,8 +31,9 @@ QString FiyatBilgisi::Metin(double liste, double kampanya, double net, double kd
 
 QString FiyatBilgisi::Metin(const RowValues& row)
 {
-    return Metin(row.number(QStringLiteral("LISTEFIYAT1")), row.number(QStringLiteral("KAMPFIYAT")),
-                 row.number(QStringLiteral("NETFIYAT")), row.number(QStringLiteral("KDVDAHIL")));
+    return Metin(row.number(QStringLiteral("LISTEFIYAT1")),
+                 row.number(QStringLiteral("KAMPFIYAT")), row.number(QStringLiteral("NETFIYAT")),
+                 row.number(QStringLiteral("KDVDAHIL")));
 }
 
 void FiyatBilgisi::cxGrid1DBTableView1FiyatBilgisiCustomDrawCell(CustomDrawCell& cell)

@@ -33,11 +33,11 @@ Katalog::Katalog(const KatalogParcalari& parcalar, QObject* parent)
                                  parcalar.cxGrid6, parcalar.YENILER, parcalar.gifyeniler,
                                  parcalar.bagc, parcalar.sbilgi, &YenilerVer},
                                 this)),
-      m_kampanyali(new UrunSekmesi({parcalar.skampanyali, QStringLiteral("Kampanyalı"),
-                                    parcalar.cxkampanyali, parcalar.kampstok,
-                                    parcalar.gifkampanyali, parcalar.bagc, parcalar.sbilgi,
-                                    &KampanyalilarVer},
-                                   this)),
+      m_kampanyali(
+          new UrunSekmesi({parcalar.skampanyali, QStringLiteral("Kampanyalı"),
+                           parcalar.cxkampanyali, parcalar.kampstok, parcalar.gifkampanyali,
+                           parcalar.bagc, parcalar.sbilgi, &KampanyalilarVer},
+                          this)),
       m_sepeteEkleme(new SepeteEkleme(parcalar, this))
 {
     m_sepeteEkleme->sepetYenile = [this] {

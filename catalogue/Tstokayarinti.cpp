@@ -80,7 +80,10 @@ Tstokayarinti::~Tstokayarinti() = default;
 QWidget* Tstokayarinti::ustPanel()
 {
     auto* panel = new QWidget(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setObjectName(QStringLiteral("ustPanel"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setStyleSheet(QStringLiteral("QWidget#ustPanel { background-color: #ffffff;"
+                                        " border: 1px solid #c9ced6; }"));
     auto* grid = new QGridLayout(panel);
     const QList<std::pair<QString, QLabel*>> rows{{QStringLiteral("Barkod:"), barkod},
                                                   {QStringLiteral("Açıklama:"), adi},
@@ -88,7 +91,11 @@ QWidget* Tstokayarinti::ustPanel()
                                                   {QStringLiteral("Marka:"), marka},
                                                   {QStringLiteral("Model:"), model}};
     for (int r = 0; r < rows.size(); ++r) {
-        grid->addWidget(caption(rows[r].first, panel), r, 0);
+        QLabel* label = caption(rows[r].first, panel);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        grid->addWidget(label, r, 0);
         grid->addWidget(rows[r].second, r, 1);
     }
     grid->setColumnStretch(1, 1);
@@ -127,9 +134,17 @@ QWidget* Tstokayarinti::tutarlar()
     grid->addWidget(kdvdahiltutar, 1, 3);
     grid->addWidget(caption(QStringLiteral("Tutar:"), panel), 2, 2);
     grid->addWidget(geneltutar, 2, 3);
+    // Fixed caption columns, so the boxes keep their places whatever the captions say.
+    grid->setColumnMinimumWidth(0, 170);
+    grid->setColumnMinimumWidth(2, 130);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(20);
     adet->setFont(font);
+    adet->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Arrow keys and the wheel step the quantity; the program's style draws no arrows.
+    adet->setButtonSymbols(QAbstractSpinBox::NoButtons);
     return panel;
 }
 
@@ -166,8 +181,8 @@ QWidget* Tstokayarinti::tuslar()
 
 QList<TutarKutusu*> Tstokayarinti::tutarKutulari() const
 {
-    return {birimfiyat, indtutar, kdvdahiltutar, geneltutar,
-            edindirim1, edindirim2, edindirim3, edindirim4};
+    return {birimfiyat, indtutar,   kdvdahiltutar, geneltutar,
+            edindirim1, edindirim2, edindirim3,    edindirim4};
 }
 
 void Tstokayarinti::Doldur(const StokSatiri& satir, StokKaynagi kaynak, bool satici)
@@ -192,26 +207,25 @@ void Tstokayarinti::Doldur(const StokSatiri& satir, StokKaynagi kaynak, bool sat
 
 void Tstokayarinti::captions(const StokSatiri& satir, StokKaynagi kaynak)
 {
+    // A cart line carries no campaign flag: its price is always "Fiyat:".
+    const bool kampanya = satir.k > 0 || kaynak == StokKaynagi::Kampanyali;
+    Label2->setText(kampanya ? QStringLiteral("Kampanyalı Fiyat:") : QStringLiteral("Fiyat:"));
     const QString kampanyali = QStringLiteral("Kampanyalı ") + satir.indirimYazi;
     switch (kaynak) {
     case StokKaynagi::StokListesi:
-        Label2->setText(satir.k > 0 ? QStringLiteral("Kampanyalı Fiyat:") : QStringLiteral("Fiyat:"));
         if (satir.k > 0)
             indirimoran->setText(kampanyali);
         else if (satir.k == 0)
             indirimoran->setText(QStringLiteral("İndirim: %") + satir.indirimYazi);
         break;
     case StokKaynagi::YeniStoklar:
-        Label2->setText(satir.k > 0 ? QStringLiteral("Kampanyalı Fiyat:") : QStringLiteral("Fiyat:"));
-        indirimoran->setText(satir.k > 0 ? kampanyali
-                                         : QStringLiteral("İndirim:  % ") + satir.indirimYazi);
+        indirimoran->setText(kampanya ? kampanyali
+                                      : QStringLiteral("İndirim:  % ") + satir.indirimYazi);
         break;
     case StokKaynagi::Kampanyali:
-        Label2->setText(QStringLiteral("Kampanyalı Fiyat:"));
         indirimoran->setText(kampanyali);
         break;
     case StokKaynagi::SepetSatiri:
-        Label2->setText(QStringLiteral("Fiyat:"));
         indirimoran->setText(QStringLiteral("İndirim:"));
         break;
     }

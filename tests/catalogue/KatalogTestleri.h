@@ -66,8 +66,8 @@ inline void ciftTikla(DataGrid& grid, int sourceRow)
 {
     grid.focusRow(sourceRow);
     QTableView* view = grid.view();
-    const QModelIndex cell = view->model()->index(view->currentIndex().row(),
-                                                  grid.visibleColumns().first());
+    const QModelIndex cell =
+        view->model()->index(view->currentIndex().row(), grid.visibleColumns().first());
     const QPoint at = view->visualRect(cell).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);

@@ -29,7 +29,8 @@ private slots:
             << "Liste Fiyatı: 1.234,50\r\nKampanyalı Fiyat: 999,00\r\nNetFiyat: 864,15\r\n"
                "KDV li Fiyat: 1.036,98\r\n";
         QTest::newRow("negative campaign price is no campaign")
-            << 10.0 << -1.0 << "Liste Fiyatı: 10,00\r\nNetFiyat: 864,15\r\nKDV li Fiyat: 1.036,98\r\n";
+            << 10.0 << -1.0
+            << "Liste Fiyatı: 10,00\r\nNetFiyat: 864,15\r\nKDV li Fiyat: 1.036,98\r\n";
     }
 
     void metin()

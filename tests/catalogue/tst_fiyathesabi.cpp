@@ -25,16 +25,14 @@ private slots:
 
         using O = FiyatHesabi::Oranlar;
         // 300 − 30 = 270, − 13.5 = 256.5; unit 85.50; with VAT 102.60; three of them 307.80.
-        QTest::newRow("worked example") << 100.0 << 3 << 20.0 << O{10, 5, 0, 0} << 43.5
-                                        << 102.6 << 307.8;
-        QTest::newRow("no discount") << 12.5 << 4 << 18.0 << O{0, 0, 0, 0} << 0.0 << 14.75
-                                     << 59.0;
+        QTest::newRow("worked example")
+            << 100.0 << 3 << 20.0 << O{10, 5, 0, 0} << 43.5 << 102.6 << 307.8;
+        QTest::newRow("no discount") << 12.5 << 4 << 18.0 << O{0, 0, 0, 0} << 0.0 << 14.75 << 59.0;
         QTest::newRow("negative rate skipped")
             << 100.0 << 1 << 20.0 << O{10, -50, 0, 0} << 10.0 << 108.0 << 108.0;
         QTest::newRow("all four rates cascade")
             << 200.0 << 1 << 0.0 << O{50, 50, 50, 50} << 187.5 << 12.5 << 12.5;
-        QTest::newRow("quantity 0") << 100.0 << 0 << 20.0 << O{10, 0, 0, 0} << 0.0 << 0.0
-                                    << 0.0;
+        QTest::newRow("quantity 0") << 100.0 << 0 << 20.0 << O{10, 0, 0, 0} << 0.0 << 0.0 << 0.0;
         // 3 × 33.335 = 100.005 → net 100.01, unit 33.34 (33.3366…), VAT 40.01, total 120.03.
         QTest::newRow("rounded at every step")
             << 33.335 << 3 << 20.0 << O{0, 0, 0, 0} << 0.0 << 40.01 << 120.03;

@@ -130,7 +130,7 @@ void TestSepeteEkle::addsANewLine()
                           QTest::keyClick(d.adet, Qt::Key_Return);
                       }));
     QCOMPARE(label2, item.number(QStringLiteral("K")) > 0 ? QStringLiteral("Kampanyalı Fiyat:")
-                                                            : QStringLiteral("Fiyat:"));
+                                                          : QStringLiteral("Fiyat:"));
     const DataTable sonra = p.f.sunucuSepeti();
     QCOMPARE(sonra.rowCount(), once.rowCount() + 1);
     const int line = satirBul(sonra, QStringLiteral("STOKNO"), stokno);
@@ -356,7 +356,8 @@ void TestSepeteEkle::pictures()
     for (int r = 0; r < w.stok->RecordCount() && row < 0; ++r) {
         const RowValues item(w.stok, r);
         if (item.number(QStringLiteral("RESIM")) == resim &&
-            satirBul(sepet, QStringLiteral("STOKNO"), item.number(QStringLiteral("STOK_STOKNO"))) < 0)
+            satirBul(sepet, QStringLiteral("STOKNO"), item.number(QStringLiteral("STOK_STOKNO"))) <
+                0)
             row = r;
     }
     QVERIFY(row >= 0);
@@ -364,8 +365,8 @@ void TestSepeteEkle::pictures()
     QVERIFY(dialogIle([&] { ciftTikla(*w.cxGrid1, row); },
                       [&](Tstokayarinti& d) {
                           QCOMPARE(d.Image1->picture() != placeholder, fromServer);
-                          QVERIFY(d.AsyncResim1->Url().endsWith(
-                              "/resimgoster.ashx?id=" + QString::number(d.stokno)));
+                          QVERIFY(d.AsyncResim1->Url().endsWith("/resimgoster.ashx?id=" +
+                                                                QString::number(d.stokno)));
                           if (resim == 1)
                               QTRY_VERIFY(!d.AsyncResim1->picture().isNull());
                           d.ParcaliTus2->click();

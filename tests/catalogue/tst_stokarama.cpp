@@ -1,9 +1,9 @@
 #include "AnimatedPicture.h"
+#include "Katalog.h"
 #include "KatalogTestleri.h"
 #include "OtoKorvelB2B.h"
 #include "StokArama.h"
 #include "TabSheet.h"
-#include "Katalog.h"
 #include "WebEngineTestMain.h"
 #include "WorkTabs.h"
 
@@ -54,10 +54,14 @@ void TestStokArama::typedTurkishLetters_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("small letters") << "ğüşöçı" << "GUSOCI";
-    QTest::newRow("capitals") << "ĞÜŞİÖÇ" << "GUSIOC";
-    QTest::newRow("dotted i is upper-cased plainly") << "fren i" << "FREN I";
-    QTest::newRow("other letters stay") << "aé-1" << "AÉ-1";
+    QTest::newRow("small letters") << "ğüşöçı"
+                                   << "GUSOCI";
+    QTest::newRow("capitals") << "ĞÜŞİÖÇ"
+                              << "GUSIOC";
+    QTest::newRow("dotted i is upper-cased plainly") << "fren i"
+                                                     << "FREN I";
+    QTest::newRow("other letters stay") << "aé-1"
+                                        << "AÉ-1";
 }
 
 void TestStokArama::typedTurkishLetters()
@@ -203,7 +207,8 @@ void TestStokArama::failedSearchEmptiesTheList()
     QVERIFY(ara(f, QStringLiteral("BOSCH")));
     QCOMPARE(w.cxGrid1->rowCount(), 30);
     // The next search reaches a server whose search fails.
-    TestServer bozuk({QStringLiteral("--seed-stock"), QStringLiteral("50"), QStringLiteral("--fault"),
+    TestServer bozuk({QStringLiteral("--seed-stock"), QStringLiteral("50"),
+                      QStringLiteral("--fault"),
                       QStringLiteral("error:StokAraGetir:Arama servisi kapalı")});
     QVERIFY2(bozuk.started(), qPrintable(bozuk.error()));
     w.bagc.Port = QString::number(bozuk.port());
@@ -235,8 +240,8 @@ void TestStokArama::popupMenu()
 {
     TForm1 w;
     QCOMPARE(menuTexts(w.katalog->stokArama()->popstok),
-             QStringList({"Sepete Ekle", "-", "Sipariş Bakiyeleriniz", "-",
-                          "Siparişleri Göster", "-", "Stok Hareketleri"}));
+             QStringList({"Sepete Ekle", "-", "Sipariş Bakiyeleriniz", "-", "Siparişleri Göster",
+                          "-", "Stok Hareketleri"}));
 }
 
 WEBENGINE_TEST_MAIN_WITH(TestStokArama, OtoKorvelB2B)

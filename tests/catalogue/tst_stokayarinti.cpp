@@ -119,17 +119,23 @@ void TestStokayarinti::captions_data()
     QTest::addColumn<QString>("fiyatBasligi");
     QTest::addColumn<QString>("indirimBasligi");
 
-    QTest::newRow("stock list") << StokKaynagi::StokListesi << 0 << "30+10" << "Fiyat:"
+    QTest::newRow("stock list") << StokKaynagi::StokListesi << 0 << "30+10"
+                                << "Fiyat:"
                                 << "İndirim: %30+10";
     QTest::newRow("stock list, campaign") << StokKaynagi::StokListesi << 1 << "%20"
-                                          << "Kampanyalı Fiyat:" << "Kampanyalı %20";
-    QTest::newRow("new products") << StokKaynagi::YeniStoklar << 0 << "30+10" << "Fiyat:"
+                                          << "Kampanyalı Fiyat:"
+                                          << "Kampanyalı %20";
+    QTest::newRow("new products") << StokKaynagi::YeniStoklar << 0 << "30+10"
+                                  << "Fiyat:"
                                   << "İndirim:  % 30+10";
     QTest::newRow("new products, campaign") << StokKaynagi::YeniStoklar << 1 << "%20"
-                                            << "Kampanyalı Fiyat:" << "Kampanyalı %20";
+                                            << "Kampanyalı Fiyat:"
+                                            << "Kampanyalı %20";
     QTest::newRow("campaign products") << StokKaynagi::Kampanyali << 1 << "%20"
-                                       << "Kampanyalı Fiyat:" << "Kampanyalı %20";
-    QTest::newRow("cart line") << StokKaynagi::SepetSatiri << 0 << "30+10" << "Fiyat:"
+                                       << "Kampanyalı Fiyat:"
+                                       << "Kampanyalı %20";
+    QTest::newRow("cart line") << StokKaynagi::SepetSatiri << 0 << "30+10"
+                               << "Fiyat:"
                                << "İndirim:";
 }
 
@@ -155,11 +161,11 @@ void TestStokayarinti::rights_data()
     QTest::addColumn<bool>("panelGorunur");
 
     QTest::newRow("customer") << StokKaynagi::StokListesi << false << false << false << false;
-    QTest::newRow("customer, cart line") << StokKaynagi::SepetSatiri << false << false << false
-                                         << false;
+    QTest::newRow("customer, cart line")
+        << StokKaynagi::SepetSatiri << false << false << false << false;
     QTest::newRow("salesman") << StokKaynagi::StokListesi << true << true << true << true;
-    QTest::newRow("salesman, new products") << StokKaynagi::YeniStoklar << true << true << true
-                                            << true;
+    QTest::newRow("salesman, new products")
+        << StokKaynagi::YeniStoklar << true << true << true << true;
     QTest::newRow("salesman, campaign: no rates panel")
         << StokKaynagi::Kampanyali << true << true << true << false;
     // A changed line keeps its stored rates; the boxes show them but take no typing.
@@ -225,9 +231,15 @@ void TestStokayarinti::quantityRecomputes_data()
     QTest::addColumn<QString>("kdvDahil");
     QTest::addColumn<QString>("genel");
 
-    QTest::newRow("3") << "3" << "102,60" << "307,80";
-    QTest::newRow("0 gives nothing") << "0" << "0,00" << "0,00";
-    QTest::newRow("empty counts as 1") << "" << "102,60" << "102,60";
+    QTest::newRow("3") << "3"
+                       << "102,60"
+                       << "307,80";
+    QTest::newRow("0 gives nothing") << "0"
+                                     << "0,00"
+                                     << "0,00";
+    QTest::newRow("empty counts as 1") << ""
+                                       << "102,60"
+                                       << "102,60";
 }
 
 void TestStokayarinti::quantityRecomputes()
