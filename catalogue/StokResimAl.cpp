@@ -29,7 +29,8 @@ QString hataAdi(const std::exception& error)
     const char* mangled = typeid(error).name();
     std::unique_ptr<char, void (*)(void*)> name(
         abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
-    return QString::fromLatin1(status == 0 ? name.get() : mangled);
+    // The class's own name, without the namespaces around it.
+    return QString::fromLatin1(status == 0 ? name.get() : mangled).section(QStringLiteral("::"), -1);
 }
 
 QString hataMetni(const std::exception& error)
