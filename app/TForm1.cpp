@@ -6,6 +6,8 @@
 #include "DataGrid.h"
 #include "GuiThread.h"
 #include "HeaderPanel.h"
+#include "Katalog.h"
+#include "KatalogParcalari.h"
 #include "LegendPanel.h"
 #include "MesajDialog.h"
 #include "MesajGoster.h"
@@ -27,6 +29,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
@@ -42,6 +45,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     cxGrid6->setDataSet(YENILER);
     cxkampanyali->setDataSet(kampstok);
     connectHandlers();
+    katalogBagla();
 
     m_acilis.add([self = QPointer<TForm1>(this)] {
         GuiThread::runBlocking([self] {
@@ -106,6 +110,33 @@ void TForm1::connectHandlers()
     connect(cxGrid2, &DataGrid::resized, this, &TForm1::cxGrid2Resize);
     connect(cxGrid6, &DataGrid::resized, this, &TForm1::cxGrid6Resize);
     connect(cxkampanyali, &DataGrid::resized, this, &TForm1::cxkampanyaliResize);
+}
+
+void TForm1::katalogBagla()
+{
+    const WorkTabs& tabs = *sPageControl1;
+    KatalogParcalari p;
+    p.anaPencere = this;
+    p.bagc = &bagc;
+    p.sbilgi = &sbilgi;
+    p.sPageControl1 = sPageControl1;
+    p.sstoklistesi = tabs.sstoklistesi;
+    p.syeniler = tabs.syeniler;
+    p.skampanyali = tabs.skampanyali;
+    p.araedit = Panel2->araedit;
+    p.SpeedButton2 = Panel2->SpeedButton2;
+    p.SpeedButton1 = Panel2->SpeedButton1;
+    p.gifstokara = Panel2->gifstokara;
+    p.gifyeniler = Panel2->gifyeniler;
+    p.gifkampanyali = Panel2->gifkampanyali;
+    p.cxGrid1 = cxGrid1;
+    p.cxGrid6 = cxGrid6;
+    p.cxkampanyali = cxkampanyali;
+    p.stok = stok;
+    p.YENILER = YENILER;
+    p.kampstok = kampstok;
+    p.sepet = sepet;
+    katalog = new Katalog(p, this);
 }
 
 bool TForm1::FormCreate()

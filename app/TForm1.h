@@ -10,6 +10,7 @@ class AnimatedPicture;
 class ClientDataSet;
 class DataGrid;
 class HeaderPanel;
+class Katalog;
 class LegendPanel;
 class SearchBar;
 class TickerPanel;
@@ -78,6 +79,9 @@ public:
     ClientDataSet* YENILER;
     ClientDataSet* kampstok;
 
+    /// The stock search, the new-products and campaign tabs and the stock detail dialog.
+    Katalog* katalog;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -85,6 +89,7 @@ private:
     void buildWindow();
     void placeGrids();
     void connectHandlers();
+    void katalogBagla();
     void saticiGorunumu();
     void bayiGorunumu();
     void kisaGorunum();
