@@ -7,6 +7,8 @@
 #include "DataGrid.h"
 #include "GuiThread.h"
 #include "HeaderPanel.h"
+#include "Katalog.h"
+#include "KatalogParcalari.h"
 #include "LegendPanel.h"
 #include "MesajDialog.h"
 #include "MesajGoster.h"
@@ -28,6 +30,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
@@ -43,6 +46,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     cxGrid6->setDataSet(YENILER);
     cxkampanyali->setDataSet(kampstok);
     connectHandlers();
+    katalogBagla();
     siparisBagla();
 
     m_acilis.add([self = QPointer<TForm1>(this)] {
@@ -108,6 +112,33 @@ void TForm1::connectHandlers()
     connect(cxGrid2, &DataGrid::resized, this, &TForm1::cxGrid2Resize);
     connect(cxGrid6, &DataGrid::resized, this, &TForm1::cxGrid6Resize);
     connect(cxkampanyali, &DataGrid::resized, this, &TForm1::cxkampanyaliResize);
+}
+
+void TForm1::katalogBagla()
+{
+    const WorkTabs& tabs = *sPageControl1;
+    KatalogParcalari p;
+    p.anaPencere = this;
+    p.bagc = &bagc;
+    p.sbilgi = &sbilgi;
+    p.sPageControl1 = sPageControl1;
+    p.sstoklistesi = tabs.sstoklistesi;
+    p.syeniler = tabs.syeniler;
+    p.skampanyali = tabs.skampanyali;
+    p.araedit = Panel2->araedit;
+    p.SpeedButton2 = Panel2->SpeedButton2;
+    p.SpeedButton1 = Panel2->SpeedButton1;
+    p.gifstokara = Panel2->gifstokara;
+    p.gifyeniler = Panel2->gifyeniler;
+    p.gifkampanyali = Panel2->gifkampanyali;
+    p.cxGrid1 = cxGrid1;
+    p.cxGrid6 = cxGrid6;
+    p.cxkampanyali = cxkampanyali;
+    p.stok = stok;
+    p.YENILER = YENILER;
+    p.kampstok = kampstok;
+    p.sepet = sepet;
+    katalog = new Katalog(p, this);
 }
 
 bool TForm1::FormCreate()
@@ -266,6 +297,9 @@ void TForm1::siparisBagla()
     m_sepet = new CartTab({this, sPageControl1->ssepet, cxGrid2, sepet, Panel2->gifsepet,
                            Panel2->araedit, bagc, sbilgi},
                           this);
+    // The two sides reach each other only through these callbacks.
+    m_sepet->satirDegistir = [this](int sirano) { katalog->SepetSatirDegistir(sirano); };
+    katalog->sepetYenile = [this] { m_sepet->SepetYenile(); };
 }
 
 int TForm1::ekranGenisligi() const

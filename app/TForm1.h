@@ -11,6 +11,7 @@ class CartTab;
 class ClientDataSet;
 class DataGrid;
 class HeaderPanel;
+class Katalog;
 class LegendPanel;
 class SearchBar;
 class TickerPanel;
@@ -79,6 +80,9 @@ public:
     ClientDataSet* YENILER;
     ClientDataSet* kampstok;
 
+    /// The stock search, the new-products and campaign tabs and the stock detail dialog.
+    Katalog* katalog;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -86,6 +90,7 @@ private:
     void buildWindow();
     void placeGrids();
     void connectHandlers();
+    void katalogBagla();
     void saticiGorunumu();
     void bayiGorunumu();
     void kisaGorunum();

@@ -4,8 +4,11 @@
 #include "CartTab.h"
 #include "ClientDataSet.h"
 #include "DataGrid.h"
-#include "LoggedInWindow.h"
+#include "MainWindowFixture.h"
+#include "RemoteConnection.h"
 #include "SearchBar.h"
+#include "TForm1.h"
+#include "TServerMethods1Client.h"
 #include "WorkTabs.h"
 
 #include <QTcpServer>
@@ -29,11 +32,19 @@ bool showCart(TForm1& w, int timeoutMs)
     return QTest::qWaitFor([&] { return cartFetchEnded(w); }, timeoutMs);
 }
 
-DataTable serverCart(const LoggedInWindow& s)
+void onServer(MainWindowFixture& s, const std::function<void(TServerMethods1Client&)>& call)
 {
-    DataTable cart;
-    s.onServer([&](TServerMethods1Client& p) { cart = p.SepetVer2(s.w.sbilgi.CARINO()); });
-    return cart;
+    std::unique_ptr<RemoteConnection> connection = s.w().bagc.Clone();
+    connection->Open();
+    TServerMethods1Client proxy(*connection);
+    call(proxy);
+}
+
+std::unique_ptr<TSonucBilgisi> kopya(const TSonucBilgisi& sbilgi)
+{
+    auto copy = std::make_unique<TSonucBilgisi>();
+    copy->Kopyala(sbilgi);
+    return copy;
 }
 
 QList<int> intsOf(const DataTable& table, const QString& name)

@@ -4,10 +4,14 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
+#include <memory>
 
 class CartTab;
-class LoggedInWindow;
+class MainWindowFixture;
 class TForm1;
+class TServerMethods1Client;
+class TSonucBilgisi;
 
 /// The cart tab's controller on a main window.
 CartTab& cartOf(TForm1& w);
@@ -15,8 +19,10 @@ CartTab& cartOf(TForm1& w);
 bool cartFetchEnded(TForm1& w);
 /// Makes the cart tab active (anew when it already was) and waits for its fetch.
 bool showCart(TForm1& w, int timeoutMs = 10000);
-/// The account's cart as the server has it now.
-DataTable serverCart(const LoggedInWindow& s);
+/// Runs `call` on a proxy over a connection of its own to the fixture's server.
+void onServer(MainWindowFixture& s, const std::function<void(TServerMethods1Client&)>& call);
+/// A fresh copy of a session record, for calls that take one.
+std::unique_ptr<TSonucBilgisi> kopya(const TSonucBilgisi& sbilgi);
 /// A port on which nothing listens.
 QString deadPort();
 /// A column's values as integers, row by row.

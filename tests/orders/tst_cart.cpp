@@ -1,3 +1,4 @@
+#include "AdetKutusu.h"
 #include "AnimatedPicture.h"
 #include "CartBottomPanel.h"
 #include "CartHelpers.h"
@@ -8,11 +9,15 @@
 #include "DataGrid.h"
 #include "DisplayFormat.h"
 #include "GridProxy.h"
-#include "LoggedInWindow.h"
+#include "MainWindowFixture.h"
+#include "ModalWatcher.h"
 #include "OtoKorvelB2B.h"
 #include "SaveFileChooser.h"
 #include "SearchBar.h"
+#include "TForm1.h"
+#include "TServerMethods1Client.h"
 #include "TabSheet.h"
+#include "Tstokayarinti.h"
 #include "WebEngineTestMain.h"
 #include "WorkTabs.h"
 
@@ -80,13 +85,13 @@ double markedSum(const DataTable& table, const QString& name)
 }
 
 /// Runs statements on the server's database, beside the running server.
-QList<QVariantList> onDatabase(const LoggedInWindow& s, const QString& sql,
+QList<QVariantList> onDatabase(MainWindowFixture& s, const QString& sql,
                                const QVariantList& binds = {})
 {
     QList<QVariantList> rows;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "cart-test");
-        db.setDatabaseName(s.f.server.databasePath());
+        db.setDatabaseName(s.server.databasePath());
         db.open();
         QSqlQuery q(db);
         q.prepare(sql);
@@ -104,17 +109,17 @@ QList<QVariantList> onDatabase(const LoggedInWindow& s, const QString& sql,
     return rows;
 }
 
-void setServerMark(const LoggedInWindow& s, int sirano, int sec)
+void setServerMark(MainWindowFixture& s, int sirano, int sec)
 {
     onDatabase(s, QStringLiteral("UPDATE SEPET SET SEC = ? WHERE SIRANO = ?"), {sec, sirano});
 }
 
 /// Puts one more item into the account's cart (marked, as the server adds lines).
-void addLine(const LoggedInWindow& s, int stokno)
+void addLine(MainWindowFixture& s, int stokno)
 {
-    s.onServer([&](TServerMethods1Client& p) {
-        QCOMPARE(p.SepetEkle2(s.session(), s.w.sbilgi.CARINO(), stokno, "x", "x", 2, 20, 10, 0,
-                              s.w.sbilgi.Sirano(), 0, 0, 0, 0),
+    onServer(s, [&](TServerMethods1Client& p) {
+        QCOMPARE(p.SepetEkle2(kopya(s.w().sbilgi), s.w().sbilgi.CARINO(), stokno, "x", "x", 2, 20,
+                              10, 0, s.w().sbilgi.Sirano(), 0, 0, 0, 0),
                  1);
     });
 }
@@ -202,6 +207,7 @@ private slots:
     void toggleWithTheSecCell();
     void markTheServerRefusesIsTakenBack();
     void otherCellsOpenTheLine();
+    void changedLineIsFetchedAgain();
     void deleteLine_data();
     void deleteLine();
     void deleteWholeCart();
@@ -212,13 +218,13 @@ private slots:
 
 void TestCart::showingTheTabFetchesTheCart()
 {
-    LoggedInWindow s;
-    QVERIFY2(s.ready(), qPrintable(s.f.server.error()));
-    TForm1& w = s.w;
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     QCOMPARE(cartCaption(w), QStringLiteral("Sepet"));
     QVERIFY(showCart(w));
 
-    const DataTable cart = serverCart(s);
+    const DataTable cart = s.sunucuSepeti();
     QCOMPARE(cart.rowCount(), 2);
     QCOMPARE(cartCaption(w), QStringLiteral("2=Sepet"));
     QCOMPARE(w.sepet->RecordCount(), 2);
@@ -239,21 +245,21 @@ void TestCart::showingTheTabFetchesTheCart()
     addLine(s, 7);
     cartOf(w).SepetYenile();
     QCOMPARE(cartCaption(w), QStringLiteral("3=Sepet"));
-    QCOMPARE(totalsOf(w).aratoplaml->text(), amount(markedSum(serverCart(s), "TUTAR")));
-    QVERIFY(s.f.presenter.entries().isEmpty());
+    QCOMPARE(totalsOf(w).aratoplaml->text(), amount(markedSum(s.sunucuSepeti(), "TUTAR")));
+    QVERIFY(s.presenter.entries().isEmpty());
 }
 
 void TestCart::olderFetchNeverReplacesANewerOne()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     WorkTabs& tabs = *w.sPageControl1;
     tabs.setActiveSheet(tabs.ssepet);
     // Let the background answer (two lines) arrive without handling its completion yet.
     QElapsedTimer waited;
     waited.start();
-    while (!s.f.server.log().contains("SepetVer2") && waited.elapsed() < 5000)
+    while (!s.server.log().contains("SepetVer2") && waited.elapsed() < 5000)
         QThread::msleep(20);
     QThread::msleep(300);
     addLine(s, 7);
@@ -266,9 +272,9 @@ void TestCart::olderFetchNeverReplacesANewerOne()
 
 void TestCart::fetchWithoutConnectionKeepsTheCart()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     QVERIFY(showCart(w));
     const QString totals = totalsOf(w).geneltoplaml->text();
 
@@ -280,9 +286,9 @@ void TestCart::fetchWithoutConnectionKeepsTheCart()
     QVERIFY(!cartOf(w).Panel4->Button1->isEnabled());
     QVERIFY(QTest::qWaitFor([&] { return cartFetchEnded(w); }, 20000));
     // The fetch's check reports; the overdue check is silent beyond its attempts.
-    QTRY_COMPARE(s.f.presenter.count(Shown::Message), 22);
-    QCOMPARE(s.f.presenter.count(Shown::Dialog), 1);
-    QVERIFY(hasEntry(s.f.presenter,
+    QTRY_COMPARE(s.presenter.count(Shown::Message), 22);
+    QCOMPARE(s.presenter.count(Shown::Dialog), 1);
+    QVERIFY(hasEntry(s.presenter,
                      {Shown::Dialog, "Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!", 1, 4, 2}));
     QCOMPARE(w.sepet->RecordCount(), 2);
     QCOMPARE(cartCaption(w), QStringLiteral("2=Sepet"));
@@ -293,14 +299,14 @@ void TestCart::fetchWithoutConnectionKeepsTheCart()
 
 void TestCart::fetchErrorIsShownOnceTheTabIsUsable()
 {
-    LoggedInWindow s(QStringLiteral("DEMO-BAYI"), {"--fault", "error:SepetVer2:Sepet okunamadı"});
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s(QStringList{"--fault", "error:SepetVer2:Sepet okunamadı"});
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     bool usable = false;
-    s.f.presenter.onShow([&](const Entry&) { usable = cartFetchEnded(w); });
+    s.presenter.onShow([&](const Entry&) { usable = cartFetchEnded(w); });
     QVERIFY(showCart(w));
-    QTRY_COMPARE(s.f.presenter.count(Shown::Error), 1);
-    QCOMPARE(s.f.presenter.texts(), QStringList{"Sepet okunamadı"});
+    QTRY_COMPARE(s.presenter.count(Shown::Error), 1);
+    QCOMPARE(s.presenter.texts(), QStringList{"Sepet okunamadı"});
     QVERIFY(usable);
     QCOMPARE(cartCaption(w), QStringLiteral("0=Sepet"));
     QCOMPARE(totalTexts(w), QStringList(5, QStringLiteral("0,00")));
@@ -308,9 +314,9 @@ void TestCart::fetchErrorIsShownOnceTheTabIsUsable()
 
 void TestCart::marksOfAllLines()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     QVERIFY(showCart(w));
     CartTab& cart = cartOf(w);
     w.Panel2->araedit->setText("FREN");
@@ -318,15 +324,15 @@ void TestCart::marksOfAllLines()
     cart.panelsec->Button5->click();
     QCOMPARE(totalTexts(w), QStringList(5, QStringLiteral("0,00")));
     QCOMPARE(intsOf(w.sepet->Data(), "SEC"), QList<int>({0, 0}));
-    QCOMPARE(intsOf(serverCart(s), "SEC"), QList<int>({0, 0}));
+    QCOMPARE(intsOf(s.sunucuSepeti(), "SEC"), QList<int>({0, 0}));
     QCOMPARE(w.Panel2->araedit->selectedText(), QStringLiteral("FREN"));
 
     cart.panelsec->Button4->click();
-    const DataTable server = serverCart(s);
+    const DataTable server = s.sunucuSepeti();
     QCOMPARE(intsOf(server, "SEC"), QList<int>({1, 1}));
     QCOMPARE(intsOf(w.sepet->Data(), "SEC"), QList<int>({1, 1}));
     QCOMPARE(totalsOf(w).aratoplaml->text(), amount(markedSum(server, "TUTAR")));
-    QVERIFY(s.f.presenter.entries().isEmpty());
+    QVERIFY(s.presenter.entries().isEmpty());
 }
 
 void TestCart::toggleWithTheSecCell_data()
@@ -343,10 +349,10 @@ void TestCart::toggleWithTheSecCell()
     QFETCH(int, before);
     QFETCH(int, after);
 
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
-    const int line = intsOf(serverCart(s), "SIRANO").last(); // the unmarked demo line
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
+    const int line = intsOf(s.sunucuSepeti(), "SIRANO").last(); // the unmarked demo line
     setServerMark(s, line, before);
     QVERIFY(showCart(w));
     const int row = rowWithSirano(*w.sepet, line);
@@ -355,7 +361,7 @@ void TestCart::toggleWithTheSecCell()
 
     doubleClickCell(*w.cxGrid2, row, "SEC");
     QCOMPARE(w.sepet->Data().column(w.sepet->FieldIndex("SEC")).valueAt(row).toInt(), after);
-    const DataTable server = serverCart(s);
+    const DataTable server = s.sunucuSepeti();
     QCOMPARE(intsOf(server, "SEC").at(row), after);
     // The totals follow at once and never counted the 2.
     QCOMPARE(totalsOf(w).aratoplaml->text(), amount(markedSum(server, "TUTAR")));
@@ -365,10 +371,9 @@ void TestCart::toggleWithTheSecCell()
 
 void TestCart::markTheServerRefusesIsTakenBack()
 {
-    LoggedInWindow s(QStringLiteral("DEMO-BAYI"),
-                     {"--fault", "error:SepetSecimGuncelle:Sepet satırı kilitli"});
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s(QStringList{"--fault", "error:SepetSecimGuncelle:Sepet satırı kilitli"});
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     QVERIFY(showCart(w));
     const QStringList totals = totalTexts(w);
 
@@ -379,15 +384,15 @@ void TestCart::markTheServerRefusesIsTakenBack()
     QCOMPARE(intsOf(w.sepet->Data(), "SEC"), QList<int>({1, 0}));
     QCOMPARE(totalTexts(w), totals);
     // One refusal per attempt: the rest of "Seçimleri Kaldır" is not tried.
-    QCOMPARE(s.f.presenter.count(Shown::Error), 2);
-    QVERIFY(s.f.presenter.texts().first().contains("Sepet satırı kilitli"));
+    QCOMPARE(s.presenter.count(Shown::Error), 2);
+    QVERIFY(s.presenter.texts().first().contains("Sepet satırı kilitli"));
 }
 
 void TestCart::otherCellsOpenTheLine()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     QVERIFY(showCart(w));
     CartTab& cart = cartOf(w);
     QList<int> opened;
@@ -400,7 +405,7 @@ void TestCart::otherCellsOpenTheLine()
     clickCell(*w.cxGrid2, 0, "MIKTAR");
     cart.Deitir1->trigger();
     QCOMPARE(opened, QList<int>({lines[1], lines[0]}));
-    QCOMPARE(intsOf(serverCart(s), "SEC"), QList<int>({1, 0})); // no mark changed
+    QCOMPARE(intsOf(s.sunucuSepeti(), "SEC"), QList<int>({1, 0})); // no mark changed
 
     // While a fetch runs the grid takes no double-click.
     WorkTabs& tabs = *w.sPageControl1;
@@ -409,6 +414,34 @@ void TestCart::otherCellsOpenTheLine()
     cart.Deitir1Click(); // as the menu would, were it reachable
     QCOMPARE(opened.size(), 2);
     QTRY_VERIFY(cartFetchEnded(w));
+}
+
+void TestCart::changedLineIsFetchedAgain()
+{
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
+    QVERIFY(showCart(w));
+    const int line = intsOf(w.sepet->Data(), "SIRANO").first();
+    bool opened = false;
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* d = qobject_cast<Tstokayarinti*>(modal);
+        if (!d || opened)
+            return;
+        opened = true;
+        d->adet->selectAll();
+        QTest::keyClick(d->adet, Qt::Key_Backspace);
+        QTest::keyClicks(d->adet, "5");
+        d->ParcaliTus1->click();
+    });
+    // The catalogue's stock detail dialog, reached through the main window's wiring.
+    doubleClickCell(*w.cxGrid2, 0, "STOKADI");
+    QVERIFY(opened);
+    const DataTable server = s.sunucuSepeti();
+    QCOMPARE(intsOf(server, "MIKTAR").first(), 5);
+    QCOMPARE(intsOf(w.sepet->Data(), "MIKTAR").first(), 5);
+    QCOMPARE(intsOf(w.sepet->Data(), "SIRANO").first(), line);
+    QCOMPARE(totalsOf(w).aratoplaml->text(), amount(markedSum(server, "TUTAR")));
 }
 
 void TestCart::deleteLine_data()
@@ -425,9 +458,9 @@ void TestCart::deleteLine()
     QFETCH(int, answer);
     QFETCH(bool, deleted);
 
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     QVERIFY(showCart(w));
     const int line = w.sepet->Data().column(w.sepet->FieldIndex("SIRANO")).valueAt(0).toInt();
     w.sepet->First();
@@ -435,19 +468,18 @@ void TestCart::deleteLine()
                          w.sepet->FieldByName("STOKADI").DisplayText();
     clickCell(*w.cxGrid2, 0, "BARKOD");
 
-    s.f.presenter.answer({answer});
+    s.presenter.answer({answer});
     cartOf(w).SatrSil1->trigger();
-    QCOMPARE(s.f.presenter.entries().first().text,
-             QStringLiteral("Satırı silmek istiyor musunuz "));
-    QVERIFY(hasEntry(s.f.presenter, question("Satırı silmek istiyor musunuz ")));
-    QCOMPARE(s.f.presenter.entries().size(), deleted ? 2 : 1);
-    QCOMPARE(serverCart(s).rowCount(), deleted ? 1 : 2);
+    QCOMPARE(s.presenter.entries().first().text, QStringLiteral("Satırı silmek istiyor musunuz "));
+    QVERIFY(hasEntry(s.presenter, question("Satırı silmek istiyor musunuz ")));
+    QCOMPARE(s.presenter.entries().size(), deleted ? 2 : 1);
+    QCOMPARE(s.sunucuSepeti().rowCount(), deleted ? 1 : 2);
     if (!deleted) {
         QCOMPARE(cartCaption(w), QStringLiteral("2=Sepet"));
         return;
     }
-    QCOMPARE(s.f.presenter.entries().last().text, QStringLiteral("Satır silindi !"));
-    QVERIFY(hasEntry(s.f.presenter, information("Satır silindi !")));
+    QCOMPARE(s.presenter.entries().last().text, QStringLiteral("Satır silindi !"));
+    QVERIFY(hasEntry(s.presenter, information("Satır silindi !")));
     QCOMPARE(cartCaption(w), QStringLiteral("1=Sepet"));
     QCOMPARE(rowWithSirano(*w.sepet, line), -1);
     // The deleted line was the marked one.
@@ -460,75 +492,75 @@ void TestCart::deleteLine()
 
 void TestCart::deleteWholeCart()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     QVERIFY(showCart(w));
     CartTab& cart = cartOf(w);
 
-    s.f.presenter.answer({7});
+    s.presenter.answer({7});
     cart.HepsiniSil1->trigger();
-    QCOMPARE(serverCart(s).rowCount(), 2);
+    QCOMPARE(s.sunucuSepeti().rowCount(), 2);
 
-    s.f.presenter.answer({6});
+    s.presenter.answer({6});
     cart.HepsiniSil1->trigger();
-    QCOMPARE(s.f.presenter.texts(),
+    QCOMPARE(s.presenter.texts(),
              QStringList({"Tüm Sepeti Silmek İstiyor musunuz ",
                           "Tüm Sepeti Silmek İstiyor musunuz ", "Sepet Silindi !"}));
-    QVERIFY(hasEntry(s.f.presenter, question("Tüm Sepeti Silmek İstiyor musunuz ")));
-    QVERIFY(hasEntry(s.f.presenter, information("Sepet Silindi !")));
-    QCOMPARE(serverCart(s).rowCount(), 0);
+    QVERIFY(hasEntry(s.presenter, question("Tüm Sepeti Silmek İstiyor musunuz ")));
+    QVERIFY(hasEntry(s.presenter, information("Sepet Silindi !")));
+    QCOMPARE(s.sunucuSepeti().rowCount(), 0);
     QCOMPARE(cartCaption(w), QStringLiteral("0=Sepet"));
     QCOMPARE(totalTexts(w), QStringList(5, QStringLiteral("0,00")));
 
     // An empty cart: nothing asked, nothing done.
     cart.HepsiniSil1->trigger();
     cart.SatrSil1->trigger();
-    QCOMPARE(s.f.presenter.entries().size(), 3);
+    QCOMPARE(s.presenter.entries().size(), 3);
 }
 
 void TestCart::excelExport()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    QVERIFY(showCart(s.w));
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    QVERIFY(showCart(s.w()));
     QTemporaryDir dir;
     ChosenFile chosen(dir.filePath("sepet.xls"));
-    cartOf(s.w).Panel4->Button2->click();
+    cartOf(s.w()).Panel4->Button2->click();
     QCOMPARE(chosen.askedFilter, QStringLiteral("Excel|*.xls*"));
     QFile file(dir.filePath("sepet.xlsx"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(2), QByteArray("PK")); // a workbook is a zip archive
-    QVERIFY(s.f.presenter.entries().isEmpty());
+    QVERIFY(s.presenter.entries().isEmpty());
 }
 
 void TestCart::overdueWarning()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     QString expected;
-    s.onServer([&](TServerMethods1Client& p) { expected = p.CariVadeGunGecmismiBul(1200); });
+    onServer(s, [&](TServerMethods1Client& p) { expected = p.CariVadeGunGecmismiBul(1200); });
     QVERIFY(expected.startsWith("Vadesi geçmiş borcunuz"));
     QVERIFY(showCart(w));
     QTRY_COMPARE(warningLabel(w).text(), expected);
 
     // An account without overdue debts: the label is emptied and stays empty.
     w.sbilgi.SetCARINO(1390);
-    s.f.server.log();
+    s.server.log();
     QVERIFY(showCart(w));
     QVERIFY(warningLabel(w).text().isEmpty());
-    QTRY_VERIFY(s.f.server.log().contains("CariVadeGunGecmismiBul"));
+    QTRY_VERIFY(s.server.log().contains("CariVadeGunGecmismiBul"));
     QTest::qWait(200);
     QVERIFY(warningLabel(w).text().isEmpty());
 }
 
 void TestCart::pendingOverdueWarning()
 {
-    auto s = std::make_unique<LoggedInWindow>(
-        QStringLiteral("DEMO-BAYI"), QStringList{"--fault", "delay:CariVadeGunGecmismiBul:400"});
-    QVERIFY(s->ready());
-    TForm1& w = s->w;
+    auto s = std::make_unique<MainWindowFixture>(
+        QStringList{"--fault", "delay:CariVadeGunGecmismiBul:400"});
+    QVERIFY2(s->login("DEMO-BAYI"), qPrintable(s->error()));
+    TForm1& w = s->w();
     QVERIFY(showCart(w));
     QVERIFY(warningLabel(w).text().isEmpty());
     QTRY_VERIFY(!warningLabel(w).text().isEmpty());

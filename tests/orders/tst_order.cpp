@@ -5,12 +5,14 @@
 #include "CartTotalsPanel.h"
 #include "ClientDataSet.h"
 #include "DataGrid.h"
-#include "LoggedInWindow.h"
+#include "MainWindowFixture.h"
 #include "ModalWatcher.h"
 #include "OptionGroup.h"
 #include "OtoKorvelB2B.h"
 #include "SearchBar.h"
+#include "TForm1.h"
 #include "TONAYSIP.h"
+#include "TServerMethods1Client.h"
 #include "TabSheet.h"
 #include "WebEngineTestMain.h"
 #include "WorkTabs.h"
@@ -59,11 +61,11 @@ QList<int> markedStock(const DataTable& cart)
     return marked;
 }
 
-int orderCount(const LoggedInWindow& s)
+int orderCount(MainWindowFixture& s)
 {
     int count = 0;
-    s.onServer([&](TServerMethods1Client& p) {
-        count = p.OncekiSiparisler(s.w.sbilgi.CARINO()).Table().rowCount();
+    onServer(s, [&](TServerMethods1Client& p) {
+        count = p.OncekiSiparisler(s.w().sbilgi.CARINO()).Table().rowCount();
     });
     return count;
 }
@@ -78,6 +80,9 @@ void choose(OptionGroup& group, int index)
 /// A confirmation dialog on the window, shown and active, as "Gönder" would open it.
 std::unique_ptr<TONAYSIP> confirmation(TForm1& w)
 {
+    // The main window first, so that its activation cannot come after the dialog's.
+    if (!QTest::qWaitForWindowActive(&w))
+        return nullptr;
     auto dialog = std::make_unique<TONAYSIP>(&w, w.bagc, QStringLiteral("uyarı"), w.sbilgi,
                                              QStringLiteral("1.234,56"));
     dialog->show();
@@ -106,18 +111,18 @@ private slots:
 
 void TestOrder::sendOrderEndToEnd()
 {
-    LoggedInWindow s;
-    QVERIFY2(s.ready(), qPrintable(s.f.server.error()));
-    TForm1& w = s.w;
-    s.onServer([&](TServerMethods1Client& p) {
-        QCOMPARE(p.SepetEkle2(s.session(), 1200, 11, "x", "x", 3, 20, 10, 0, w.sbilgi.Sirano(), 0,
-                              0, 0, 0),
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
+    onServer(s, [&](TServerMethods1Client& p) {
+        QCOMPARE(p.SepetEkle2(kopya(s.w().sbilgi), 1200, 11, "x", "x", 3, 20, 10, 0,
+                              w.sbilgi.Sirano(), 0, 0, 0, 0),
                  1);
     });
     QVERIFY(showCart(w));
     CartTab& cart = cartOf(w);
     QTRY_VERIFY(!cart.panelsec->lbluyarbakiye->text().isEmpty());
-    const DataTable before = serverCart(s);
+    const DataTable before = s.sunucuSepeti();
     QCOMPARE(before.rowCount(), 3);
     const QList<int> marked = markedStock(before);
     QCOMPARE(marked.size(), 2);
@@ -152,14 +157,14 @@ void TestOrder::sendOrderEndToEnd()
                                 CargoTypes.join('|'), "-1", ContractCarriers.join('|'), " ", "",
                                 "Cumartesi teslimat yapılmaz.", "YURTİÇİ KARGO",
                                 "16:00'ya kadar verilen siparişler aynı gün çıkar."}));
-    QCOMPARE(s.f.presenter.texts(), QStringList{"Siparişiniz Gönderildi !"});
-    QCOMPARE(s.f.presenter.entries()[0].kind, 2);
+    QCOMPARE(s.presenter.texts(), QStringList{"Siparişiniz Gönderildi !"});
+    QCOMPARE(s.presenter.entries()[0].kind, 2);
     // The cart was fetched again: only the unmarked line is left.
     QCOMPARE(w.sPageControl1->ssepet->caption(), QStringLiteral("1=Sepet"));
     QCOMPARE(w.sepet->RecordCount(), 1);
 
     // The newest order of the account holds exactly the marked lines, with the choices.
-    s.onServer([&](TServerMethods1Client& p) {
+    onServer(s, [&](TServerMethods1Client& p) {
         RecordSetReader& orders = p.OncekiSiparisler(1200);
         QVERIFY(orders.Next());
         const int idno = orders.Value("IDNO").toInt();
@@ -175,9 +180,9 @@ void TestOrder::sendOrderEndToEnd()
 
 void TestOrder::nothingMarkedNothingToSend()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     bool opened = false;
     ModalWatcher watcher([&](QWidget* modal) {
         opened = true;
@@ -188,8 +193,8 @@ void TestOrder::nothingMarkedNothingToSend()
     QVERIFY(showCart(w));
     cartOf(w).panelsec->Button5->click();
     cartOf(w).Panel4->Button1->click();
-    QCOMPARE(s.f.presenter.texts(), QStringList(2, "Gönderilecek Parça Yok "));
-    const ScriptedPresenter::Entry& e = s.f.presenter.entries().last();
+    QCOMPARE(s.presenter.texts(), QStringList(2, "Gönderilecek Parça Yok "));
+    const ScriptedPresenter::Entry& e = s.presenter.entries().last();
     QCOMPARE(e.kind, 0);
     QCOMPARE(e.buttons, 1 << 2);
     QCOMPARE(e.defaultButton, 2);
@@ -198,9 +203,9 @@ void TestOrder::nothingMarkedNothingToSend()
 
 void TestOrder::cancelledConfirmationSendsNothing()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    TForm1& w = s.w;
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    TForm1& w = s.w();
     QVERIFY(showCart(w));
     const int orders = orderCount(s);
     ModalWatcher watcher([&](QWidget* modal) {
@@ -211,15 +216,15 @@ void TestOrder::cancelledConfirmationSendsNothing()
     });
     cartOf(w).Panel4->Button1->click();
     QCOMPARE(orderCount(s), orders);
-    QCOMPARE(serverCart(s).rowCount(), 2);
-    QVERIFY(s.f.presenter.entries().isEmpty());
+    QCOMPARE(s.sunucuSepeti().rowCount(), 2);
+    QVERIFY(s.presenter.entries().isEmpty());
 }
 
 void TestOrder::carrierChoice()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    auto d = confirmation(s.w);
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    auto d = confirmation(s.w());
     QVERIFY(d);
     QCOMPARE(d->Label3->text(), QStringLiteral("uyarı"));
     QVERIFY(d->Label2->text().endsWith("Tutar    : 1.234,56"));
@@ -249,23 +254,23 @@ void TestOrder::carrierChoice()
     QCOMPARE(d->td, 2);
     QCOMPARE(d->kt, 3);
     QCOMPARE(d->KN, 4); // ANKARA AMBARI, the lone carrier of "Ambar"
-    QVERIFY(s.f.presenter.entries().isEmpty());
+    QVERIFY(s.presenter.entries().isEmpty());
 }
 
 void TestOrder::missingChoices()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    auto d = confirmation(s.w);
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    auto d = confirmation(s.w());
     QVERIFY(d);
     d->Button1->click();
     choose(*d->boxkargo, 0);
     d->Button1->click();
     QVERIFY(d->isVisible());
-    QCOMPARE(QApplication::focusWidget(), d->kargocombo);
-    QCOMPARE(s.f.presenter.texts(),
+    QCOMPARE(d->focusWidget(), d->kargocombo);
+    QCOMPARE(s.presenter.texts(),
              QStringList({"Lütfen Kargo Türünü Seçiniz !", "Lütfen Kargo  Seçiniz !"}));
-    for (const ScriptedPresenter::Entry& e : s.f.presenter.entries())
+    for (const ScriptedPresenter::Entry& e : s.presenter.entries())
         QCOMPARE(e.kind, 0);
     // The choices made so far are kept.
     QCOMPARE(d->teslimbox->itemIndex(), 1);
@@ -274,23 +279,23 @@ void TestOrder::missingChoices()
 
 void TestOrder::carriersThatCannotBeLoaded()
 {
-    LoggedInWindow s;
-    QVERIFY(s.ready());
-    auto d = confirmation(s.w);
+    MainWindowFixture s;
+    QVERIFY2(s.login("DEMO-BAYI"), qPrintable(s.error()));
+    auto d = confirmation(s.w());
     QVERIFY(d);
     choose(*d->boxkargo, 0);
     QCOMPARE(comboTexts(*d->kargocombo), ContractCarriers);
 
-    s.w.bagc.Port = deadPort();
+    s.w().bagc.Port = deadPort();
     choose(*d->boxkargo, 1);
-    QCOMPARE(s.f.presenter.count(Shown::Message), 11);
-    QCOMPARE(s.f.presenter.texts().last(),
+    QCOMPARE(s.presenter.count(Shown::Message), 11);
+    QCOMPARE(s.presenter.texts().last(),
              QStringLiteral("Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!"));
     // The carriers of the other cargo type are not offered for this one.
     QCOMPARE(d->kargocombo->count(), 0);
     QVERIFY(d->uyarikargo->text().isEmpty());
     d->Button1->click();
-    QCOMPARE(s.f.presenter.texts().last(), QStringLiteral("Lütfen Kargo  Seçiniz !"));
+    QCOMPARE(s.presenter.texts().last(), QStringLiteral("Lütfen Kargo  Seçiniz !"));
     QVERIFY(d->isVisible());
 }
 
