@@ -73,7 +73,25 @@ void GridFooter::paintEvent(QPaintEvent*)
         p.setBrush(QColor(246, 247, 249));
         p.drawRect(cell.adjusted(1, 0, -2, -1));
         p.setPen(QColor(30, 34, 40));
-        p.drawText(cell.adjusted(4, 0, -4, 0), int(alignmentOf(column) | Qt::AlignVCenter),
-                   it.value());
+        const QRect textRect = cell.adjusted(4, 0, -4, 0);
+        p.setFont(fittingFont(it.value(), textRect.width()));
+        p.drawText(textRect, int(alignmentOf(column) | Qt::AlignVCenter), it.value());
     }
+}
+
+QFont GridFooter::fittingFont(const QString& text, int width) const
+{
+    // A sum must be read whole: rather than cut its digits, draw it a little smaller.
+    QFont f = font();
+    int needed = 0;
+    for (const QString& line : text.split(u'\n'))
+        needed = std::max(needed, fontMetrics().horizontalAdvance(line));
+    if (needed <= width || width <= 0)
+        return f;
+    const double scale = std::max(double(width) / needed, 0.7);
+    if (f.pixelSize() > 0)
+        f.setPixelSize(std::max(1, int(f.pixelSize() * scale)));
+    else
+        f.setPointSizeF(f.pointSizeF() * scale);
+    return f;
 }

@@ -28,6 +28,8 @@ protected:
 private:
     int lineCount() const;
     Qt::Alignment alignmentOf(int column) const;
+    /// The footer font, made smaller where `text` would not fit `width` whole.
+    QFont fittingFont(const QString& text, int width) const;
 
     QTableView* m_view;
     const DataSetModel* m_model;
