@@ -45,6 +45,11 @@ QStringList SqlDialect::afterSeedStatements(const QStringList& keyedTables) cons
     return out;
 }
 
+QString SqlDialect::afterLoadStatement() const
+{
+    return m_sqlite ? QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)") : QStringLiteral("ANALYZE");
+}
+
 QString SqlDialect::dateText(const QDate& date)
 {
     return date.toString(QStringLiteral("yyyy-MM-dd"));
