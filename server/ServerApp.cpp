@@ -134,7 +134,7 @@ int ServerApp::serve()
         auto worker = std::make_unique<WorkerThread>(databaseSettings(), m_faults, i,
                                                      m_options.clientVersion,
                                                      m_options.idleTimeoutMs,
-                                                     sockets.descriptors()[i]);
+                                                     sockets.take(i));
         if (!worker->startServing()) {
             fail(worker->error());
             return 1;
