@@ -97,7 +97,8 @@ SqliteRows Database::sqliteQuery(const QString& sql, const QVariantList& binds)
 {
     auto it = m_sqliteStatements.find(sql);
     if (it == m_sqliteStatements.end())
-        it = m_sqliteStatements.insert(sql, std::make_shared<SqliteStatement>(sqliteHandle(), sql));
+        it = m_sqliteStatements.insert(sql,
+                                       std::make_shared<SqliteStatement>(sqliteHandle(), sql));
     SqliteStatement& statement = **it;
     statement.bind(binds);
     return SqliteRows(statement);

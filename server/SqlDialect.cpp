@@ -47,7 +47,8 @@ QStringList SqlDialect::afterSeedStatements(const QStringList& keyedTables) cons
 
 QString SqlDialect::afterLoadStatement() const
 {
-    return m_sqlite ? QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)") : QStringLiteral("ANALYZE");
+    return m_sqlite ? QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")
+                    : QStringLiteral("ANALYZE");
 }
 
 QString SqlDialect::dateText(const QDate& date)

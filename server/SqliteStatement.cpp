@@ -44,7 +44,9 @@ void SqliteStatement::bindOne(int position, const QVariant& value)
         case QMetaType::ULongLong:
             rc = sqlite3_bind_int64(m_stmt, position, value.toLongLong());
             break;
-        case QMetaType::Double: rc = sqlite3_bind_double(m_stmt, position, value.toDouble()); break;
+        case QMetaType::Double:
+            rc = sqlite3_bind_double(m_stmt, position, value.toDouble());
+            break;
         case QMetaType::QByteArray: {
             const QByteArray bytes = value.toByteArray();
             rc = sqlite3_bind_blob64(m_stmt, position, bytes.constData(),

@@ -106,7 +106,8 @@ void ConnectCallLoad::start(Slot& slot)
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     const int one = 1;
     ::setsockopt(slot.fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-    bindSource(slot);
+    if (!m_options.singleSource)
+        bindSource(slot);
     if (::connect(slot.fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 &&
         errno != EINPROGRESS)
         return finish(slot, false);

@@ -22,6 +22,8 @@ public:
         double warmupSeconds = 1;
         double seconds = 5;
         QString method = QStringLiteral("AcilisReklamAdet");
+        /// All connections from 127.0.0.1, as one machine would make them.
+        bool singleSource = false;
     };
 
     struct Outcome
