@@ -126,19 +126,31 @@ WireCodec::Call WireCodec::decodeCall(QByteArrayView body)
 QByteArray WireCodec::encodeResult(const Result& result)
 {
     QByteArray body;
+    body.reserve(resultSizeHint(result));
+    ByteWriter out(body);
+    writeResult(out, result);
+    return body;
+}
+
+qsizetype WireCodec::resultSizeHint(const Result& result)
+{
     qsizetype hint = 16;
     for (const auto& [pos, v] : result.values) {
         if (v.tag() == WireTag::RecordSet || v.tag() == WireTag::DataPacket)
             hint += TableCodec::sizeHint(v.table());
+        else if (v.tag() == WireTag::Stream)
+            hint += v.streamBytes().size() + 8;
     }
-    body.reserve(hint);
-    ByteWriter out(body);
+    return hint;
+}
+
+void WireCodec::writeResult(ByteWriter& out, const Result& result)
+{
     out.u16(static_cast<std::uint16_t>(result.values.size()));
     for (const auto& [pos, v] : result.values) {
         out.u16(static_cast<std::uint16_t>(pos));
         writeValue(out, v);
     }
-    return body;
 }
 
 WireCodec::Result WireCodec::decodeResult(QByteArrayView body)

@@ -74,6 +74,10 @@ public:
     static QByteArray encodeCall(const Call& call);
     static Call decodeCall(QByteArrayView body);
     static QByteArray encodeResult(const Result& result);
+    /// Writes a Result body where `out` stands (a server builds it straight into its frame).
+    static void writeResult(class ByteWriter& out, const Result& result);
+    /// Roughly the size of a Result body, for reserving the buffer.
+    static qsizetype resultSizeHint(const Result& result);
     static Result decodeResult(QByteArrayView body);
 
     static void writeValue(class ByteWriter& out, const WireValue& value);

@@ -1,15 +1,26 @@
 #include "CallExecutor.h"
 
+#include "ByteWriter.h"
 #include "CallArgs.h"
 #include "CallLog.h"
 #include "Database.h"
 #include "FaultPlan.h"
+#include "FrameBuilder.h"
 #include "MethodTable.h"
 #include "RemoteError.h"
 #include "ServerError.h"
 
 #include <QElapsedTimer>
 #include <stdexcept>
+
+namespace {
+
+QByteArray errorMessage(const QString& text)
+{
+    return FrameBuilder::message(WireCodec::Kind::Error, WireCodec::encodeText(text));
+}
+
+} // namespace
 
 CallExecutor::CallExecutor(const DatabaseSettings& settings, const QString& connectionName,
                            const FaultPlan& faults, int clientVersion)
@@ -44,17 +55,18 @@ CallExecutor::Answer CallExecutor::run(const CallArgs& args)
     timer.start();
     Answer answer;
     try {
-        answer.body = WireCodec::encodeResult(execute(args));
+        const WireCodec::Result result = execute(args);
+        answer.message = FrameBuilder::message(
+            WireCodec::Kind::Result, WireCodec::resultSizeHint(result),
+            [&result](ByteWriter& out) { WireCodec::writeResult(out, result); });
         answer.outcome = QStringLiteral("ok");
     } catch (const AppError& e) {
         // Server errors, a malformed record inside a parameter, database failures: the
         // caller sees the text, the connection stays usable.
-        answer.kind = WireCodec::Kind::Error;
-        answer.body = WireCodec::encodeText(e.text());
+        answer.message = errorMessage(e.text());
         answer.outcome = QStringLiteral("error: ") + e.text();
     } catch (const std::exception& e) {
-        answer.kind = WireCodec::Kind::Error;
-        answer.body = WireCodec::encodeText(QStringLiteral("Sunucu hatası: %1").arg(e.what()));
+        answer.message = errorMessage(QStringLiteral("Sunucu hatası: %1").arg(e.what()));
         answer.outcome = QStringLiteral("failure: ") + QString::fromUtf8(e.what());
     }
     CallLog::call(args.method(), double(timer.nsecsElapsed()) / 1e6, answer.outcome);

@@ -14,11 +14,11 @@ struct DatabaseSettings;
 class CallExecutor
 {
 public:
-    /// The answer to one call: a Result or an Error message body, and what to log.
+    /// The answer to one call: a Result or an Error message in its frame form, and what
+    /// to log.
     struct Answer
     {
-        WireCodec::Kind kind = WireCodec::Kind::Result;
-        QByteArray body;
+        QByteArray message;
         QString outcome;
     };
 

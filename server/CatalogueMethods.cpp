@@ -14,9 +14,8 @@ constexpr int MaxSearchWords = 4;
 DataTable flaggedStock(Database& db, const QString& flag, int carino, bool showQuantities)
 {
     StockTable table(AccountLookup::rates(db, carino), showQuantities);
-    SqlStatement s = db.query(QStringLiteral("SELECT %1 FROM STOK s WHERE s.%2 = 1 ORDER BY s.STOKNO")
-                                  .arg(StockTable::selectList(), flag));
-    table.read(s);
+    table.run(db, QStringLiteral("SELECT %1 FROM STOK s WHERE s.%2 = 1 ORDER BY s.STOKNO")
+                      .arg(StockTable::selectList(), flag));
     return table.take();
 }
 
@@ -48,8 +47,7 @@ WireCodec::Result CatalogueMethods::StokAraGetir(MethodContext& ctx, const CallA
                                   "WHERE k.KELIME >= ? AND k.KELIME < ?)");
             binds << words[i] << TextFold::prefixEnd(words[i]);
         }
-        SqlStatement s = ctx.db.query(sql + QStringLiteral(" ORDER BY s.STOKNO"), binds);
-        table.read(s);
+        table.run(ctx.db, sql + QStringLiteral(" ORDER BY s.STOKNO"), binds);
     }
     return a.result(WireValue::dataPacket(table.take()));
 }

@@ -2,6 +2,7 @@
 
 #include "ServerError.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 
 namespace {
@@ -50,7 +51,9 @@ Database::Database(const DatabaseSettings& settings, const QString& connectionNa
 
 Database::~Database()
 {
+    // SQLite refuses to close a connection with statements still prepared on it.
     m_statements.clear();
+    m_sqliteStatements.clear();
     m_db.close();
     m_db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_name);
@@ -80,6 +83,25 @@ SqlStatement Database::query(const QString& sql, const QVariantList& binds)
         fail(sql.left(60), error);
     }
     return SqlStatement(q);
+}
+
+sqlite3* Database::sqliteHandle() const
+{
+    const QVariant handle = m_db.driver()->handle();
+    if (!m_dialect.isSqlite() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw ServerError(QStringLiteral("Veritabanı hatası: SQLite bağlantısı yok"));
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+SqliteRows Database::sqliteQuery(const QString& sql, const QVariantList& binds)
+{
+    auto it = m_sqliteStatements.find(sql);
+    if (it == m_sqliteStatements.end())
+        it = m_sqliteStatements.insert(sql,
+                                       std::make_shared<SqliteStatement>(sqliteHandle(), sql));
+    SqliteStatement& statement = **it;
+    statement.bind(binds);
+    return SqliteRows(statement);
 }
 
 int Database::exec(const QString& sql, const QVariantList& binds)

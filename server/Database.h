@@ -2,6 +2,7 @@
 
 #include "SqlDialect.h"
 #include "SqlStatement.h"
+#include "SqliteStatement.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -33,6 +34,9 @@ public:
 
     /// Prepares (once per connection) and runs `sql` with positional `binds`.
     SqlStatement query(const QString& sql, const QVariantList& binds = {});
+    /// SQLite only: prepares (once per connection) and runs `sql` through SQLite's own
+    /// interface, for reads too large to go through a QVariant per cell.
+    SqliteRows sqliteQuery(const QString& sql, const QVariantList& binds = {});
     /// Runs a statement without result rows; returns the number of rows it changed.
     int exec(const QString& sql, const QVariantList& binds = {});
     /// Runs a statement that is not cached (schema, pragmas).
@@ -43,9 +47,11 @@ public:
 
 private:
     QSqlQuery& prepared(const QString& sql);
+    sqlite3* sqliteHandle() const;
 
     QString m_name;
     QSqlDatabase m_db;
     SqlDialect m_dialect;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    QHash<QString, std::shared_ptr<SqliteStatement>> m_sqliteStatements;
 };

@@ -3,19 +3,23 @@
 #include <QString>
 #include <vector>
 
-/// Listening sockets that share one port (SO_REUSEPORT): each worker thread accepts on its
-/// own socket and the kernel spreads new connections over them, so no single thread hands
-/// out every connection.
+/// One listening socket shared by the worker threads: each worker gets its own descriptor
+/// of it and accepts from the one queue of waiting connections whenever it is free, so a
+/// worker busy with a long call never holds up a connection that another could take.
 class ListenSockets
 {
 public:
-    /// Opens `count` sockets on `address` (empty: every interface) and `port` (0: a free
-    /// port, the same for all). Returns false and sets `error` on failure.
+    ListenSockets() = default;
+    ~ListenSockets();
+    ListenSockets(const ListenSockets&) = delete;
+    ListenSockets& operator=(const ListenSockets&) = delete;
+
+    /// Listens on `address` (empty: every interface) and `port` (0: a free port) with
+    /// `count` descriptors. Returns false and sets `error` on failure.
     bool open(const QString& address, int port, int count, QString& error);
-    const std::vector<int>& descriptors() const { return m_fds; }
     int port() const { return m_port; }
-    /// Closes the sockets not handed over yet.
-    void closeAll();
+    /// Hands descriptor `i` over to its worker, which closes it; the rest close with this.
+    int take(int i);
 
 private:
     std::vector<int> m_fds;

@@ -4,30 +4,11 @@
 #include "CallExecutor.h"
 #include "CallLog.h"
 #include "FaultPlan.h"
+#include "FrameBuilder.h"
 #include "MethodCatalogue.h"
 #include "RemoteError.h"
 
 #include <QTcpSocket>
-
-namespace {
-
-QByteArray frames(WireCodec::Kind kind, const QByteArray& body)
-{
-    QByteArray out;
-    out.reserve(body.size() + WireCodec::FrameHeaderSize);
-    qsizetype pos = 0;
-    do {
-        const qsizetype n = std::min<qsizetype>(body.size() - pos, WireCodec::MaxFrameBody);
-        const bool more = pos + n < body.size();
-        const auto header = WireCodec::frameHeader(kind, std::uint32_t(n), more);
-        out.append(header.data(), header.size());
-        out.append(body.constData() + pos, n);
-        pos += n;
-    } while (pos < body.size());
-    return out;
-}
-
-} // namespace
 
 ProtocolConnection::ProtocolConnection(qintptr descriptor, CallExecutor& executor,
                                        const FaultPlan& faults, int idleTimeoutMs,
@@ -161,20 +142,19 @@ void ProtocolConnection::answer(const CallArgs& args)
 {
     const CallExecutor::Answer a = m_executor.run(args);
     if (m_faults.drops(args.method()))
-        sendHalfAndDrop(a.kind, a.body);
+        sendHalfAndDrop(a.message);
     else
-        send(a.kind, a.body);
+        m_socket->write(a.message);
 }
 
 void ProtocolConnection::send(WireCodec::Kind kind, const QByteArray& body)
 {
-    m_socket->write(frames(kind, body));
+    m_socket->write(FrameBuilder::message(kind, body));
 }
 
-void ProtocolConnection::sendHalfAndDrop(WireCodec::Kind kind, const QByteArray& body)
+void ProtocolConnection::sendHalfAndDrop(const QByteArray& message)
 {
-    const QByteArray all = frames(kind, body);
-    m_socket->write(all.left(all.size() / 2));
+    m_socket->write(message.left(message.size() / 2));
     m_socket->flush();
     m_closing = true;
     m_socket->abort();

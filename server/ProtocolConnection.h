@@ -36,7 +36,7 @@ private:
     void answer(const CallArgs& args);
     void send(WireCodec::Kind kind, const QByteArray& body);
     /// Sends the first half of the answer and cuts the connection (fault injection).
-    void sendHalfAndDrop(WireCodec::Kind kind, const QByteArray& body);
+    void sendHalfAndDrop(const QByteArray& message);
     void sendAndClose(WireCodec::Kind kind, const QString& text);
     void restartIdleTimer();
 

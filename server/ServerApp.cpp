@@ -74,6 +74,7 @@ bool ServerApp::prepareDatabase()
             QElapsedTimer timer;
             timer.start();
             DemoSeeder(*m_db, m_options.seedStock).run();
+            m_db->execDirect(m_db->dialect().afterLoadStatement());
             CallLog::note(QStringLiteral("seeded demo data: %1 stock items in %2 ms")
                               .arg(m_options.seedStock)
                               .arg(timer.elapsed()));
@@ -133,7 +134,7 @@ int ServerApp::serve()
         auto worker = std::make_unique<WorkerThread>(databaseSettings(), m_faults, i,
                                                      m_options.clientVersion,
                                                      m_options.idleTimeoutMs,
-                                                     sockets.descriptors()[i]);
+                                                     sockets.take(i));
         if (!worker->startServing()) {
             fail(worker->error());
             return 1;

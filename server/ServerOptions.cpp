@@ -1,6 +1,8 @@
 #include "ServerOptions.h"
 
 #include <QCommandLineParser>
+#include <QThread>
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +46,11 @@ void addOptions(QCommandLineParser& p)
 }
 
 } // namespace
+
+int ServerOptions::defaultWorkerThreads()
+{
+    return std::clamp(QThread::idealThreadCount(), 2, 64);
+}
 
 QString ServerOptions::usage()
 {

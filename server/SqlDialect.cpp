@@ -27,7 +27,8 @@ QStringList SqlDialect::sessionStatements() const
     if (!m_sqlite)
         return {};
     return {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=NORMAL"),
-            QStringLiteral("PRAGMA foreign_keys=ON"), QStringLiteral("PRAGMA cache_size=-65536")};
+            QStringLiteral("PRAGMA foreign_keys=ON"), QStringLiteral("PRAGMA cache_size=-65536"),
+            QStringLiteral("PRAGMA mmap_size=1073741824")};
 }
 
 QStringList SqlDialect::afterSeedStatements(const QStringList& keyedTables) const
@@ -42,6 +43,12 @@ QStringList SqlDialect::afterSeedStatements(const QStringList& keyedTables) cons
                    .arg(t.section(u'.', 0, 0).toLower(), t.section(u'.', 1, 1).toLower());
     }
     return out;
+}
+
+QString SqlDialect::afterLoadStatement() const
+{
+    return m_sqlite ? QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")
+                    : QStringLiteral("ANALYZE");
 }
 
 QString SqlDialect::dateText(const QDate& date)

@@ -27,6 +27,10 @@ public:
     QStringList sessionStatements() const;
     /// Statements run after the demo data is loaded with explicit keys.
     QStringList afterSeedStatements(const QStringList& keyedTables) const;
+    /// Statement run once the demo load is committed: SQLite moves the load out of its
+    /// write-ahead log (which otherwise stays as large as the database and slows every
+    /// read), PostgreSQL gathers the statistics its planner needs.
+    QString afterLoadStatement() const;
 
     /// Dates are bound as text so that both back ends compare them the same way.
     static QString dateText(const QDate& date);

@@ -19,6 +19,8 @@ public:
     int toInt(int i) const { return m_query->value(i).toInt(); }
     double toDouble(int i) const { return m_query->value(i).toDouble(); }
     QString toString(int i) const { return m_query->value(i).toString(); }
+    bool isNull(int i) const { return m_query->isNull(i); }
+    QByteArray utf8(int i) const { return toString(i).toUtf8(); }
     QSqlQuery& query() { return *m_query; }
     int rowsAffected() const { return m_query->numRowsAffected(); }
     QVariant lastInsertId() const { return m_query->lastInsertId(); }

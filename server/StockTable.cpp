@@ -1,7 +1,9 @@
 #include "StockTable.h"
 
 #include "ColumnTypes.h"
+#include "Database.h"
 #include "SqlStatement.h"
+#include "SqliteStatement.h"
 
 #include <cmath>
 
@@ -48,54 +50,88 @@ StockTable::StockTable(const PriceMath::Rates& customerRates, bool showQuantitie
     }
 }
 
-void StockTable::read(SqlStatement& statement)
+void StockTable::run(Database& db, const QString& sql, const QVariantList& binds)
 {
-    while (statement.next())
-        addRow(statement);
+    if (db.dialect().isSqlite()) {
+        SqliteRows rows = db.sqliteQuery(sql, binds);
+        read(rows);
+    } else {
+        SqlStatement rows = db.query(sql, binds);
+        read(rows);
+    }
+}
+
+void StockTable::read(SqlStatement& rows)
+{
+    readRows(rows);
+}
+
+void StockTable::read(SqliteRows& rows)
+{
+    readRows(rows);
+}
+
+template <class Rows>
+void StockTable::readRows(Rows& rows)
+{
+    while (rows.next())
+        addRow(rows);
+}
+
+template <class Rows>
+void StockTable::addRow(const Rows& row)
+{
+    for (int i = 0; i < KALAN; ++i) {
+        if (col(i).type() == FieldType::Integer)
+            col(i).appendInt(row.toInt(i));
+        else
+            col(i).appendBytes(row.utf8(i));
+    }
+    const double quantityFactor = m_showQuantities ? 1.0 : 0.0;
+    col(KALAN).appendDouble(row.toDouble(InKalan) * quantityFactor);
+    col(PKOD).appendBytes(row.utf8(InPkod));
+    col(KDV).appendDouble(row.toDouble(InKdv));
+    col(ALINANSIPARIS).appendDouble(row.toDouble(InAlinan) * quantityFactor);
+    col(VERILENSIPARIS).appendDouble(row.toDouble(InVerilen) * quantityFactor);
+    col(RESIM).appendInt(row.isNull(InResim) ? 0 : 1);
+    col(BIRIM).appendBytes(row.utf8(InBirim));
+    col(Y).appendInt(row.toInt(InYeni));
+    const double campaign = row.toDouble(InKamp);
+    m_listPrices.push_back(row.toDouble(InListe));
+    m_campaignPrices.push_back(campaign);
+    m_onCampaign.push_back(row.toInt(InKampanya) == 1 && campaign > 0);
 }
 
 DataTable StockTable::take()
 {
+    addPrices();
     return std::move(m_table);
 }
 
-void StockTable::addRow(SqlStatement& s)
+void StockTable::addPrices()
 {
-    for (int i = 0; i < KALAN; ++i) {
-        const QVariant v = s.value(i);
-        if (col(i).type() == FieldType::Integer)
-            col(i).appendInt(v.toInt());
-        else
-            col(i).appendBytes(v.toString().toUtf8());
+    const std::vector<double>& vat = col(KDV).doubles();
+    for (size_t r = 0; r < m_listPrices.size(); ++r) {
+        const double list = m_listPrices[r];
+        const double campaign = m_campaignPrices[r];
+        const bool onCampaign = m_onCampaign[r];
+        // A campaign price is already the customer's price: no further discounts on it.
+        const PriceMath::Rates rates = onCampaign ? PriceMath::Rates{0, 0, 0, 0} : m_rates;
+        const double net = PriceMath::netPrice(onCampaign ? campaign : list, rates);
+        col(LISTEFIYAT1).appendDouble(list);
+        col(KAMPFIYAT).appendDouble(onCampaign ? campaign : 0.0);
+        col(FIYAT).appendDouble(onCampaign ? campaign : list);
+        col(K).appendInt(onCampaign ? 1 : 0);
+        const double saving = list > 0 ? std::round(100.0 - campaign / list * 100.0) : 0.0;
+        col(INDIRIMYAZI).appendBytes(onCampaign ? "%" + QByteArray::number(saving) : m_rateText);
+        col(NETFIYAT).appendDouble(net);
+        col(KDVDAHIL).appendDouble(PriceMath::withVat(net, vat[r]));
+        for (int i = 0; i < 4; ++i)
+            col(IND1 + i).appendDouble(rates[i]);
+        col(INDIRIM).appendDouble(list > 0 ? PriceMath::round2(100.0 - net / list * 100.0) : 0.0);
+        col(ESKIFIYAT).appendDouble(list);
     }
-    const double quantityFactor = m_showQuantities ? 1.0 : 0.0;
-    col(KALAN).appendDouble(s.toDouble(InKalan) * quantityFactor);
-    col(PKOD).appendBytes(s.toString(InPkod).toUtf8());
-    const double vat = s.toDouble(InKdv);
-    col(KDV).appendDouble(vat);
-    col(ALINANSIPARIS).appendDouble(s.toDouble(InAlinan) * quantityFactor);
-    col(VERILENSIPARIS).appendDouble(s.toDouble(InVerilen) * quantityFactor);
-    col(RESIM).appendInt(s.value(InResim).isNull() ? 0 : 1);
-    col(BIRIM).appendBytes(s.toString(InBirim).toUtf8());
-
-    const double list = s.toDouble(InListe);
-    const double campaign = s.toDouble(InKamp);
-    const bool onCampaign = s.toInt(InKampanya) == 1 && campaign > 0;
-    // A campaign price is already the customer's price: no further discounts on it.
-    const PriceMath::Rates rates = onCampaign ? PriceMath::Rates{0, 0, 0, 0} : m_rates;
-    const double price = onCampaign ? campaign : list;
-    const double net = PriceMath::netPrice(price, rates);
-    col(LISTEFIYAT1).appendDouble(list);
-    col(KAMPFIYAT).appendDouble(onCampaign ? campaign : 0.0);
-    col(FIYAT).appendDouble(price);
-    col(Y).appendInt(s.toInt(InYeni));
-    col(K).appendInt(onCampaign ? 1 : 0);
-    const double saving = list > 0 ? std::round(100.0 - campaign / list * 100.0) : 0.0;
-    col(INDIRIMYAZI).appendBytes(onCampaign ? "%" + QByteArray::number(saving) : m_rateText);
-    col(NETFIYAT).appendDouble(net);
-    col(KDVDAHIL).appendDouble(PriceMath::withVat(net, vat));
-    for (int i = 0; i < 4; ++i)
-        col(IND1 + i).appendDouble(rates[i]);
-    col(INDIRIM).appendDouble(list > 0 ? PriceMath::round2(100.0 - net / list * 100.0) : 0.0);
-    col(ESKIFIYAT).appendDouble(list);
+    m_listPrices.clear();
+    m_campaignPrices.clear();
+    m_onCampaign.clear();
 }

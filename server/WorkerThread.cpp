@@ -4,6 +4,8 @@
 #include "RemoteServer.h"
 #include "ServerError.h"
 
+#include <unistd.h>
+
 WorkerThread::WorkerThread(const DatabaseSettings& settings, FaultPlan& faults, int index,
                            int clientVersion, int idleTimeoutMs, int listenDescriptor)
     : m_settings(settings), m_faults(faults), m_index(index), m_clientVersion(clientVersion),
@@ -29,17 +31,13 @@ void WorkerThread::run()
         executor = std::make_unique<CallExecutor>(
             m_settings, QStringLiteral("worker%1").arg(m_index), m_faults, m_clientVersion);
     } catch (const ServerError& e) {
+        ::close(m_listenDescriptor);
         m_error = e.text();
         m_ready.release();
         return;
     }
     // The server and its connections live on this thread and go with it.
-    RemoteServer server(*executor, m_faults, m_idleTimeoutMs);
-    if (!server.setSocketDescriptor(m_listenDescriptor)) {
-        m_error = server.errorString();
-        m_ready.release();
-        return;
-    }
+    RemoteServer server(m_listenDescriptor, *executor, m_faults, m_idleTimeoutMs);
     m_ready.release();
     exec();
 }

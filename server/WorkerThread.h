@@ -7,15 +7,15 @@
 
 class FaultPlan;
 
-/// A thread that accepts and serves connections on its own listening socket, with its own
-/// database connection.
+/// A thread that accepts connections from the shared listening socket (through its own
+/// descriptor of it, which it closes) and serves them, with its own database connection.
 class WorkerThread : public QThread
 {
 public:
     WorkerThread(const DatabaseSettings& settings, FaultPlan& faults, int index,
                  int clientVersion, int idleTimeoutMs, int listenDescriptor);
     /// Starts the thread and waits until it accepts; false (with `error()`) if its database
-    /// or socket could not be set up.
+    /// could not be opened.
     bool startServing();
     QString error() const { return m_error; }
 

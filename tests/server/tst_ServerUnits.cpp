@@ -1,4 +1,5 @@
 #include "FaultPlan.h"
+#include "FrameBuilder.h"
 #include "GifEncoder.h"
 #include "HttpMessage.h"
 #include "PriceMath.h"
@@ -10,7 +11,7 @@
 #include <QtTest>
 
 /// The server's pure pieces: price arithmetic, Turkish folding, fault specs, the GIF
-/// encoder and the HTTP request parser.
+/// encoder, the HTTP request parser and the framing of answers.
 class tst_ServerUnits : public QObject
 {
     Q_OBJECT
@@ -146,6 +147,38 @@ private slots:
         QFETCH(int, state);
         HttpRequest r;
         QCOMPARE(int(HttpParser::parse(bytes, r)), state);
+    }
+
+    void framesCarryTheWholeBody_data()
+    {
+        QTest::addColumn<qsizetype>("size");
+        QTest::addColumn<int>("frames");
+        const qsizetype max = WireCodec::MaxFrameBody;
+        QTest::newRow("empty") << qsizetype(0) << 1;
+        QTest::newRow("small") << qsizetype(100) << 1;
+        QTest::newRow("exactly one frame") << max << 1;
+        QTest::newRow("one byte over") << max + 1 << 2;
+        QTest::newRow("three frames") << 2 * max + 12345 << 3;
+    }
+    void framesCarryTheWholeBody()
+    {
+        QFETCH(qsizetype, size);
+        QFETCH(int, frames);
+        QByteArray body(size, Qt::Uninitialized);
+        for (qsizetype i = 0; i < size; ++i)
+            body[i] = char(i * 7 + i / 251);
+        const QByteArray message = FrameBuilder::message(WireCodec::Kind::Result, body);
+        QByteArray joined;
+        int seen = 0;
+        for (qsizetype at = 0; at < message.size(); ++seen) {
+            const auto h = WireCodec::parseFrameHeader(message.constData() + at);
+            QCOMPARE(h.kind, WireCodec::Kind::Result);
+            QCOMPARE(h.more, seen + 1 < frames);
+            joined.append(message.constData() + at + WireCodec::FrameHeaderSize, h.length);
+            at += WireCodec::FrameHeaderSize + h.length;
+        }
+        QCOMPARE(seen, frames);
+        QVERIFY(joined == body);
     }
 };
 
