@@ -1,4 +1,5 @@
 #include "LoginBackground.h"
+#include "PixelFont.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -7,14 +8,6 @@
 namespace {
 
 const QColor Red(226, 10, 23);
-
-QFont font(int pixels, bool bold)
-{
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
 
 } // namespace
 
@@ -38,10 +31,10 @@ QPixmap LoginBackground::paint()
     paintEmblem(painter, QPointF(Width / 2.0, 100), 58);
 
     painter.setPen(Qt::white);
-    painter.setFont(font(34, true));
+    painter.setFont(pixelFont(QStringLiteral("DejaVu Sans"), 34, true));
     painter.drawText(QRect(0, 172, Width, 44), Qt::AlignCenter, QStringLiteral("OTO KORVEL"));
     painter.setPen(QColor(200, 204, 212));
-    painter.setFont(font(14, false));
+    painter.setFont(pixelFont(QStringLiteral("DejaVu Sans"), 14, false));
     painter.drawText(QRect(0, 214, Width, 22), Qt::AlignCenter,
                      QStringLiteral("Yedek Parça B2B Sipariş Programı"));
     painter.fillRect(QRect(Width / 2 - 60, 244, 120, 2), Red);

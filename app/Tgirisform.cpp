@@ -20,6 +20,7 @@
 #include "UiPictures.h"
 #include "UpperCaseValidator.h"
 #include "WorkstationIdentity.h"
+#include "PixelFont.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -34,14 +35,6 @@ namespace {
 
 /// Sound type of the error sound (critical stop).
 constexpr unsigned ErrorSound = 16;
-
-QFont boldFont(const QString& family, int pixels)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(true);
-    return font;
-}
 
 bool isEnter(const QKeyEvent* event)
 {
@@ -99,7 +92,7 @@ void Tgirisform::buildWindow()
 
     benihatirla->setGeometry(32, 280, 97, 17);
     benihatirla->setChecked(true);
-    benihatirla->setFont(boldFont(QStringLiteral("Tahoma"), 12));
+    benihatirla->setFont(pixelFont(QStringLiteral("Tahoma"), 12, true));
     benihatirla->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     sifre->setEchoMode(QLineEdit::Password);
     adi->installEventFilter(this);
@@ -114,7 +107,7 @@ void Tgirisform::buildWindow()
     adi->setFocus();
 
     // Set last, so that it reaches every control built above.
-    setFont(boldFont(QStringLiteral("Tahoma"), 13));
+    setFont(pixelFont(QStringLiteral("Tahoma"), 13, true));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -138,7 +131,7 @@ void Tgirisform::buildContactLines()
 {
     RxLabel1->setGeometry(24, 411, 336, 139);
     RxLabel1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    RxLabel1->setFont(boldFont(QStringLiteral("Arial"), 15));
+    RxLabel1->setFont(pixelFont(QStringLiteral("Arial"), 15, true));
     RxLabel1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
     RxLabel1->setText(QStringLiteral("Oto Sanayi Sitesi 12. Blok No: 7\n"
                                      "Bayrampaşa / İSTANBUL\n"

@@ -4,6 +4,7 @@
 #include "DataGrid.h"
 #include "GridStyleSet.h"
 #include "UiPictures.h"
+#include "PixelFont.h"
 
 namespace {
 
@@ -230,13 +231,6 @@ QList<GridColumn> campaignColumns()
     return c;
 }
 
-QFont gridFont(const QString& family, int pixels)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
-
 /// A work grid of the main window: read-only, whole rows, header filters, incremental
 /// search, quick column customization, no grouping, the shared styles and icons.
 DataGrid* workGrid(const QString& name, QList<GridColumn> columns, bool whiteOdd, int rowHeight,
@@ -260,7 +254,7 @@ const QString WorkGrids::FiyatBilgisi = QStringLiteral("Fiyat Bilgisi");
 DataGrid* WorkGrids::stok(QWidget* parent)
 {
     DataGrid* grid = workGrid(QStringLiteral("cxGrid1"), stockColumns(), true, WideRowHeight,
-                              gridFont(QStringLiteral("Arial"), 13), parent);
+                              pixelFont(QStringLiteral("Arial"), 13), parent);
     grid->setIndicatorWidth(5);
     grid->setGridLines(true, Qt::white);
     grid->setFooterSummaries({{QStringLiteral("OEM1"), SummaryKind::Count}});
@@ -271,7 +265,7 @@ DataGrid* WorkGrids::stok(QWidget* parent)
 DataGrid* WorkGrids::sepet(QWidget* parent)
 {
     DataGrid* grid = workGrid(QStringLiteral("cxGrid2"), cartColumns(), false, 60,
-                              gridFont(QStringLiteral("Tahoma"), 13), parent);
+                              pixelFont(QStringLiteral("Tahoma"), 13), parent);
     grid->setFocusRectVisible(false);
     grid->setFooterSummaries({{QStringLiteral("VERILISTARIHI"), SummaryKind::Count},
                               {QStringLiteral("MIKTAR"), SummaryKind::Sum},
@@ -282,7 +276,7 @@ DataGrid* WorkGrids::sepet(QWidget* parent)
 DataGrid* WorkGrids::yeniler(QWidget* parent)
 {
     DataGrid* grid = workGrid(QStringLiteral("cxGrid6"), newProductColumns(), false, 40,
-                              gridFont(QStringLiteral("Tahoma"), 13), parent);
+                              pixelFont(QStringLiteral("Tahoma"), 13), parent);
     grid->setFooterSummaries({{QStringLiteral("OEM1"), SummaryKind::Count}});
     return grid;
 }
@@ -290,7 +284,7 @@ DataGrid* WorkGrids::yeniler(QWidget* parent)
 DataGrid* WorkGrids::kampanyali(QWidget* parent)
 {
     DataGrid* grid = workGrid(QStringLiteral("cxkampanyali"), campaignColumns(), true, 40,
-                              gridFont(QStringLiteral("Arial"), 11), parent);
+                              pixelFont(QStringLiteral("Arial"), 11), parent);
     grid->setFooterSummaries({{QStringLiteral("OEM1"), SummaryKind::Count}});
     return grid;
 }

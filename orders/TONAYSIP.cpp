@@ -6,6 +6,7 @@
 #include "OptionGroup.h"
 #include "TServerMethods1Client.h"
 #include "TSonucBilgisi.h"
+#include "PixelFont.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,19 +22,11 @@ namespace {
 constexpr int IdColumn = 0;
 constexpr int NameColumn = 1;
 
-QFont boldFont(const QString& family, int pixels)
-{
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(true);
-    return f;
-}
-
 /// Courier New, or another fixed-pitch face where it is missing: the summary's captions
 /// line up by their width in characters.
 QFont fixedPitch()
 {
-    QFont f = boldFont(QStringLiteral("Courier New"), 16);
+    QFont f = pixelFont(QStringLiteral("Courier New"), 16, true);
     f.setStyleHint(QFont::Monospace);
     f.setFixedPitch(true);
     return f;
@@ -86,7 +79,7 @@ void TONAYSIP::buildWindow()
     Label3->setFont(fixedPitch());
     Label3->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
     Label3->setWordWrap(true);
-    Label1->setFont(boldFont(QStringLiteral("Tahoma"), 20));
+    Label1->setFont(pixelFont(QStringLiteral("Tahoma"), 20, true));
     Label1->setAlignment(Qt::AlignCenter);
 
     auto* layout = new QVBoxLayout(this);
@@ -111,7 +104,7 @@ QLayout* TONAYSIP::choicesRow()
     carrier->addWidget(uyarikargo);
     carrier->addStretch(1);
 
-    aciklamagir->setFont(boldFont(QStringLiteral("Tahoma"), 11));
+    aciklamagir->setFont(pixelFont(QStringLiteral("Tahoma"), 11, true));
     aciklamagir->setStyleSheet(QStringLiteral("background-color: rgb(246, 249, 251);"));
     auto* note = new QVBoxLayout(GroupBox2);
     note->addWidget(aciklamagir);

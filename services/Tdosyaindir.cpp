@@ -7,6 +7,7 @@
 #include "MessagePresenter.h"
 #include "ProcessEnd.h"
 #include "Shell.h"
+#include "PixelFont.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -24,14 +25,6 @@
 namespace {
 
 constexpr int TimeoutMs = 60000;
-
-QFont tahoma(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 /// "%f" of the progress text: two decimals, the locale's decimal separator, no grouping.
 QString fixed2(double value)
@@ -79,18 +72,18 @@ Tdosyaindir::Tdosyaindir(QWidget* owner, int serverVersion)
 void Tdosyaindir::buildWindow()
 {
     setWindowTitle(QStringLiteral("Dosya İndir"));
-    setFont(tahoma(11));
+    setFont(pixelFont(QStringLiteral("Tahoma"), 11));
     setFixedSize(543, 309);
 
     sLabel1->setAlignment(Qt::AlignCenter);
     sLabel1->setWordWrap(true);
-    sLabel1->setFont(tahoma(27));
+    sLabel1->setFont(pixelFont(QStringLiteral("Tahoma"), 27));
     QPalette palette = sLabel1->palette();
     palette.setColor(QPalette::WindowText, QColor(67, 76, 88));
     sLabel1->setPalette(palette);
 
     Panel1->setFixedHeight(58);
-    bilgi->setFont(tahoma(13, true));
+    bilgi->setFont(pixelFont(QStringLiteral("Tahoma"), 13, true));
     bilgi->setFixedHeight(16);
     ProgressBar1->setFixedHeight(30);
     ProgressBar1->setTextVisible(false);

@@ -13,6 +13,7 @@
 #include "TAsyncResim.h"
 #include "Ticker.h"
 #include "UiPictures.h"
+#include "PixelFont.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -118,14 +119,6 @@ void drawPriceSummary(CustomDrawCell& cell)
     cell.done = true;
 }
 
-QFont pixelFont(const char* family, int pixels, bool bold = false)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 QLabel* pictureLabel(const QPixmap& pixmap, const QString& tip = {})
 {
     auto* l = new QLabel;
@@ -223,7 +216,7 @@ QWidget* GalleryWindow::searchBar()
     bar->setFixedHeight(35);
     auto* edit = new QLineEdit;
     edit->setFixedWidth(340);
-    edit->setFont(pixelFont("Tahoma", 20));
+    edit->setFont(pixelFont(QStringLiteral("Tahoma"), 20));
     edit->setPlaceholderText(QStringLiteral("BUJİ"));
     auto* busy = new AnimatedPicture;
     busy->setFixedSize(28, 27);
@@ -258,7 +251,7 @@ void GalleryWindow::setupStockGrid()
     grid->setColumns(stockColumns());
     grid->setCustomDraw(QStringLiteral("Fiyat Bilgisi"), drawPriceSummary);
     grid->setImageList(UiPictures::gridImages());
-    grid->setFont(pixelFont("Arial", 13));
+    grid->setFont(pixelFont(QStringLiteral("Arial"), 13));
     grid->setStyles(GridStyleSet::shared(true));
     grid->setIndicatorWidth(5);
     grid->setGridLines(true, Qt::white);
@@ -314,7 +307,7 @@ QWidget* GalleryWindow::cartPage()
          label("VEREN", "Veren", 1),
          icon("DURUM", "Durum", UiPictures::durumIndexes(), UiPictures::durumCaptions())});
     m_cartGrid->setImageList(UiPictures::gridImages());
-    m_cartGrid->setFont(pixelFont("Tahoma", 13));
+    m_cartGrid->setFont(pixelFont(QStringLiteral("Tahoma"), 13));
     m_cartGrid->setStyles(GridStyleSet::shared(false));
     m_cartGrid->setRowHeight(60);
     m_cartGrid->setHeaderHeight(40);
@@ -553,7 +546,7 @@ QWidget* GalleryWindow::tickerPanel()
     pictures->setActive(true);
     auto* news = new Ticker;
     news->setFixedHeight(40);
-    news->setFont(pixelFont("Arial", 24));
+    news->setFont(pixelFont(QStringLiteral("Arial"), 24));
     news->addItem({QStringLiteral("  <b>Duyuru:</b> Haziran ayı boyunca <font color='#ffc41e'>"
                                   "fren balatalarında %20 indirim</font> — <i>Bosch, Mann ve "
                                   "NGK</i> ürünlerinde yeni fiyatlar geçerlidir."),
