@@ -4,10 +4,13 @@
 
 void TutarBicimlendir(ClientDataSet& dataSet)
 {
+    // One notification for all columns rather than one per column.
+    dataSet.DisableControls();
     for (int i = 0; i < dataSet.FieldCount(); ++i) {
         if (dataSet.Fields(i).DataType() == FieldType::Float)
             dataSet.SetDisplayFormat(i, QStringLiteral("#,###,##0.00"));
     }
+    dataSet.EnableControls();
 }
 
 bool VeriVarmi(const ClientDataSet& dataSet)
