@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 QString TestServer::binary()
 {
     return qEnvironmentVariable("OTOKORVEL_SERVER_BIN", QStringLiteral("otokorvel-server"));
@@ -15,6 +18,8 @@ TestServer::TestServer(const QStringList& extraArgs)
     args += extraArgs;
     // The log goes to a file: an unread pipe would fill up and stall the server.
     m_process.setStandardErrorFile(m_dir.filePath(QStringLiteral("server.log")));
+    // A test program that crashes must not leave its server running.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_process.start(binary(), args);
     if (!m_process.waitForStarted(10000)) {
         m_error = m_process.errorString();
